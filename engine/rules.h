@@ -1,0 +1,29 @@
+#pragma once
+
+#include "board.h"
+
+// A cell by column and row.
+struct CellPos {
+    int col;
+    int row;
+
+    bool operator==(const CellPos& other) const { return col == other.col && row == other.row; }
+    bool operator!=(const CellPos& other) const { return !(*this == other); }
+};
+
+// The four deduction rules. Each makes one pass over the board and changes it in place; the
+// first two only clear candidate flags, the last two place digits.
+
+// A digit whose candidate cells in a box (two or three of them) share a row or column is
+// cleared from the rest of that row or column.
+void ApplyPointing(CBoard& board);
+
+// n cells of a unit (n = 2 to 4) with the same n candidates take those digits from the
+// unit's other empty cells.
+void ApplyNakedSubsets(CBoard& board);
+
+// A digit with one possible cell in a box is placed there.
+void ApplyBoxHiddenSingles(CBoard& board);
+
+// A cell with one candidate gets that digit.
+void ApplyNakedSingles(CBoard& board);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "board.h"
+#include "framework/array.h"
+
+// The puzzle state the search works on, and the search itself: a depth-first search over
+// trial placements with the deduction rules run to a fixpoint after each one. The player window
+// derives from it; so do the command-line tools. The host supplies what the search needs from
+// outside through the hooks below.
+class CPuzzleSearch {
+public:
+    CPuzzleSearch();
+    virtual ~CPuzzleSearch() = default;
+
+    // One complete search on m_board; afterwards m_board holds the last solution, if any.
+    void RunSearch();
+
+    CBoard m_board;    // the current position; the search works on it in place
+    CBoard m_start;    // the puzzle's start position; every line of search that ends returns here
+    CBoard m_solution; // the last solved position the search met
+    bool m_startSaved = false;  // m_start holds the current puzzle's start position
+    bool m_stopAtFirst = false; // true: stop at the first solution, false: at the second
+    int m_solutionCount = 0;
+    CArray<Crc32, Crc32> m_solutions; // identity CRCs of the distinct solutions, in order found
+    CArray<Crc32, Crc32> m_visited;   // identity CRCs of the positions descended into
+
+protected:
+    // Dispatches whatever waits in the message queue; called as a level moves to a new cell.
+    virtual void DrainMessages() = 0;
+    // Shows the wait cursor again after the messages have been handled.
+    virtual void RestoreWaitCursor() = 0;
+    // Invalidates the whole client area and repaints at once.
+    virtual void InvalidateAndUpdate() = 0;
+    // Offers m_board, a new solution, for saving.
+    virtual void SavePuzzleFile() = 0;
+
+private:
+    void SearchLevel();
+    void RecordSolution();
+};

@@ -1,0 +1,178 @@
+#include "engine/rules.h"
+#include "tests/engine/board_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+CBoard EmptyBoard() {
+    CBoard board;
+    board.Init();
+    return board;
+}
+
+// Removes digit d from every cell of the top-left box except the listed ones.
+void KeepDigitInTopLeftBoxOnly(CBoard& board, int d, std::initializer_list<CellPos> keep) {
+    for (int c = 0; c < 3; ++c) {
+        for (int r = 0; r < 3; ++r) {
+            bool kept = false;
+            for (const CellPos& cell : keep) {
+                kept = kept || cell == CellPos{c, r};
+            }
+            board.m_candidate[81 * c + 9 * r + d - 1] = kept ? 1 : 0;
+        }
+    }
+}
+
+bool Same(const CBoard& a, const CBoard& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+TEST(Rules, LeaveAPositionNoRuleCanAdvanceUntouched) {
+    CBoard board = EmptyBoard();
+    ASSERT_TRUE(board.Place(4, 4, 5));
+    const CBoard before = board;
+    ApplyPointing(board);
+    ApplyNakedSubsets(board);
+    ApplyBoxHiddenSingles(board);
+    ApplyNakedSingles(board);
+    EXPECT_TRUE(Same(board, before));
+}
+
+TEST(Pointing, ClearsTheRestOfTheRowFromTwoCellsOfABox) {
+    CBoard board = EmptyBoard();
+    KeepDigitInTopLeftBoxOnly(board, 4, {{0, 1}, {2, 1}});
+    ApplyPointing(board);
+    for (int c = 3; c < 9; ++c) {
+        EXPECT_FALSE(board.IsCandidate(c, 1, 4)) << c;
+        EXPECT_TRUE(board.IsCandidate(c, 0, 4)) << c;
+    }
+    EXPECT_TRUE(board.IsCandidate(0, 1, 4));
+    EXPECT_TRUE(board.IsCandidate(2, 1, 4));
+    EXPECT_TRUE(board.IsCandidate(0, 5, 4)); // the columns are untouched
+}
+
+TEST(Pointing, ClearsTheRestOfTheColumnFromThreeCells) {
+    CBoard board = EmptyBoard();
+    KeepDigitInTopLeftBoxOnly(board, 4, {{1, 0}, {1, 1}, {1, 2}});
+    ApplyPointing(board);
+    for (int r = 3; r < 9; ++r) {
+        EXPECT_FALSE(board.IsCandidate(1, r, 4)) << r;
+    }
+    EXPECT_TRUE(board.IsCandidate(1, 1, 4));
+}
+
+TEST(Pointing, IgnoresScatteredAndSingleCells) {
+    for (auto keep :
+         {std::initializer_list<CellPos>{{0, 1}, {1, 2}}, std::initializer_list<CellPos>{{2, 2}}}) {
+        CBoard board = EmptyBoard();
+        KeepDigitInTopLeftBoxOnly(board, 4, keep);
+        const CBoard before = board;
+        ApplyPointing(board);
+        EXPECT_TRUE(Same(board, before));
+    }
+}
+
+TEST(NakedSubsets, PairTakesItsDigitsFromTheRestOfTheRow) {
+    CBoard board = EmptyBoard();
+    SetCandidates(board, 1, 0, {3, 8});
+    SetCandidates(board, 5, 0, {3, 8});
+    ApplyNakedSubsets(board);
+    for (int c : {0, 2, 3, 4, 6, 7, 8}) {
+        EXPECT_FALSE(board.IsCandidate(c, 0, 3)) << c;
+        EXPECT_FALSE(board.IsCandidate(c, 0, 8)) << c;
+        EXPECT_EQ(board.CandidateCount(c, 0), 7) << c;
+    }
+    EXPECT_EQ(board.CandidateCount(1, 0), 2);
+    EXPECT_EQ(board.CandidateCount(5, 0), 2);
+    EXPECT_TRUE(board.IsCandidate(1, 1, 3)); // other rows keep theirs
+}
+
+TEST(NakedSubsets, CycleOfPairsIsNotATriple) {
+    CBoard board = EmptyBoard();
+    SetCandidates(board, 0, 4, {1, 2});
+    SetCandidates(board, 4, 4, {2, 3});
+    SetCandidates(board, 8, 4, {1, 3});
+    const CBoard before = board;
+    ApplyNakedSubsets(board);
+    EXPECT_TRUE(Same(board, before));
+}
+
+TEST(NakedSubsets, ThreeCellsWithTheSamePairClearOnlyFromTheSecond) {
+    CBoard board = EmptyBoard();
+    SetCandidates(board, 0, 4, {1, 2});
+    SetCandidates(board, 4, 4, {1, 2});
+    SetCandidates(board, 8, 4, {1, 2});
+    ApplyNakedSubsets(board);
+    EXPECT_EQ(board.CandidateCount(0, 4), 0);
+    EXPECT_EQ(board.CandidateCount(4, 4), 2);
+    EXPECT_EQ(board.CandidateCount(8, 4), 2);
+    EXPECT_EQ(board.CandidateCount(2, 4), 7);
+}
+
+TEST(NakedSubsets, ThreeCellsOfABoxWithTheSamePairClearNothing) {
+    CBoard board = EmptyBoard();
+    SetCandidates(board, 3, 3, {1, 2});
+    SetCandidates(board, 4, 4, {1, 2});
+    SetCandidates(board, 5, 5, {1, 2});
+    const CBoard before = board;
+    ApplyNakedSubsets(board);
+    EXPECT_TRUE(Same(board, before));
+}
+
+TEST(NakedSubsets, LeaveFilledCellsFlagsAlone) {
+    CBoard board = EmptyBoard();
+    ASSERT_TRUE(board.Place(7, 0, 9));
+    board.m_candidate[81 * 7 + 3 - 1] = 1; // a meaningless flag of the filled cell
+    SetCandidates(board, 1, 0, {3, 8});
+    SetCandidates(board, 5, 0, {3, 8});
+    ApplyNakedSubsets(board);
+    EXPECT_EQ(board.m_candidate[81 * 7 + 3 - 1], 1);
+}
+
+TEST(BoxHiddenSingles, PlacesADigitWithOneCellInItsBoxOnly) {
+    CBoard board = EmptyBoard();
+    KeepDigitInTopLeftBoxOnly(board, 6, {{2, 1}});
+    ApplyBoxHiddenSingles(board);
+    EXPECT_EQ(board.Value(2, 1), 6);
+    EXPECT_EQ(board.IdentityCrc(),
+              BoardFromRows(std::string(9, '0') + "006" + std::string(69, '0')).IdentityCrc());
+}
+
+TEST(BoxHiddenSingles, DoesNotPlaceRowOnlySingles) {
+    CBoard board = EmptyBoard();
+    for (int c = 1; c < 9; ++c) {
+        board.m_candidate[81 * c + 9 * 0 + 6 - 1] = 0;
+    }
+    const CBoard before = board;
+    ApplyBoxHiddenSingles(board);
+    EXPECT_TRUE(Same(board, before));
+}
+
+TEST(NakedSingles, FillCellsForcedEarlierInThePassButNotLater) {
+    CBoard board = EmptyBoard();
+    SetCandidates(board, 0, 0, {5});
+    SetCandidates(board, 3, 0, {5, 7}); // loses 5 to (0, 0) before the scan reaches it
+    SetCandidates(board, 8, 7, {2});
+    SetCandidates(board, 4, 7, {2, 9}); // loses 2 only after the scan has passed it
+    ApplyNakedSingles(board);
+    EXPECT_EQ(board.Value(0, 0), 5);
+    EXPECT_EQ(board.Value(3, 0), 7);
+    EXPECT_EQ(board.Value(8, 7), 2);
+    EXPECT_EQ(board.Value(4, 7), 0);
+    EXPECT_EQ(board.CandidateCount(4, 7), 1);
+}
+
+TEST(NakedSingles, TwoCellsForcedToOneDigitLeaveADeadEnd) {
+    CBoard board = EmptyBoard();
+    SetCandidates(board, 2, 6, {7});
+    SetCandidates(board, 6, 6, {7});
+    ApplyNakedSingles(board);
+    EXPECT_EQ(board.Value(2, 6), 7);
+    EXPECT_EQ(board.Value(6, 6), 0);
+    EXPECT_TRUE(board.IsDeadEnd());
+}
+
+} // namespace
