@@ -189,3 +189,12 @@ void CBoard::Mirror() {
     FlipGrid(m_value, work);
     PlaceGrid(work);
 }
+
+bool SameRecord(const CBoard& a, const CBoard& b) {
+    return std::memcmp(a.m_candidate, b.m_candidate, sizeof a.m_candidate) == 0 &&
+           std::memcmp(a.m_value, b.m_value, sizeof a.m_value) == 0 && a.m_crc == b.m_crc &&
+           a.m_fingerprint == b.m_fingerprint &&
+           std::memcmp(a.m_imageCrc, b.m_imageCrc, sizeof a.m_imageCrc) == 0 &&
+           std::memcmp(a.m_savedValue, b.m_savedValue, sizeof a.m_savedValue) == 0 &&
+           std::memcmp(a.m_imageValue, b.m_imageValue, sizeof a.m_imageValue) == 0;
+}

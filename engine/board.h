@@ -44,3 +44,6 @@ private:
     void SetFlagInPeers(int c, int r, unsigned char d, unsigned char flag);
     void TransformValues(GridTransform transform);
 };
+
+// True when every field of the two records is equal; a field-wise test, so padding never counts.
+bool SameRecord(const CBoard& a, const CBoard& b);

@@ -219,3 +219,14 @@ void ApplyNakedSingles(CBoard& board) {
         }
     }
 }
+
+void RunRulesToFixpoint(CBoard& board) {
+    Crc32 before;
+    do {
+        before = board.IdentityCrc();
+        ApplyPointing(board);
+        ApplyNakedSubsets(board);
+        ApplyBoxHiddenSingles(board);
+        ApplyNakedSingles(board);
+    } while (board.IdentityCrc() != before);
+}

@@ -27,3 +27,7 @@ void ApplyBoxHiddenSingles(CBoard& board);
 
 // A cell with one candidate gets that digit.
 void ApplyNakedSingles(CBoard& board);
+
+// Sweeps of the four rules, in this order, until a sweep leaves the identity CRC as it was.
+// A sweep that only clears candidates therefore ends the repetition.
+void RunRulesToFixpoint(CBoard& board);

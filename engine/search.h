@@ -1,10 +1,14 @@
 #pragma once
 
 #include "board.h"
+#include "crc_list_index.h"
 #include "framework/array.h"
+#include "start_trials.h"
 
-// The puzzle state the search works on, and the search itself: a depth-first search over
-// trial placements with the deduction rules run to a fixpoint after each one. The player window
+#include <vector>
+
+// The puzzle state the search works on, and the search itself: a depth-first search over trial
+// placements with the deduction rules run to a fixpoint after each one. The player window
 // derives from it; so do the command-line tools. The host supplies what the search needs from
 // outside through the hooks below.
 class CPuzzleSearch {
@@ -15,9 +19,12 @@ public:
     // One complete search on m_board; afterwards m_board holds the last solution, if any.
     void RunSearch();
 
-    CBoard m_board;    // the current position; the search works on it in place
-    CBoard m_start;    // the puzzle's start position; every line of search that ends returns here
-    CBoard m_solution; // the last solved position the search met
+    // The deepest level the last search reached; the first level is 1.
+    int MaxDepth() const { return m_maxDepth; }
+
+    CBoard m_board;             // the current position; the search works on it in place
+    CBoard m_start;             // the puzzle's start position; every line of search ends here
+    CBoard m_solution;          // the last solved position the search met
     bool m_startSaved = false;  // m_start holds the current puzzle's start position
     bool m_stopAtFirst = false; // true: stop at the first solution, false: at the second
     int m_solutionCount = 0;
@@ -35,6 +42,31 @@ protected:
     virtual void SavePuzzleFile() = 0;
 
 private:
+    // One level of the search: the cell it stands on (row by row), the next digit to try there,
+    // and the position it handed down to the level below.
+    struct Level {
+        int cell = 0;
+        unsigned char digit = 0; // 0: the cell has not been entered yet
+        CBoard handedDown;
+    };
+
     void SearchLevel();
+    void EnterCell();
+    void TryDigit(int c, int r, unsigned char d);
+    void TryOnStart(int c, int r, unsigned char d);
+    void TryOnBoard(int c, int r, unsigned char d);
+    void Descend();
+    void ReturnFromLevel();
+    void BackToStart();
     void RecordSolution();
+    bool StopReached() const;
+    void FollowHostChanges();
+
+    std::vector<Level> m_levels; // the levels of the running search, innermost last
+    bool m_returning = false;    // the innermost level has returned
+    bool m_boardIsStart = false; // m_board is an exact copy of m_start
+    int m_maxDepth = 0;
+    CrcListIndex m_visitedIndex;
+    CrcListIndex m_solutionIndex;
+    StartTrials m_startTrials;
 };

@@ -1,0 +1,26 @@
+#include "start_trials.h"
+
+#include "rules.h"
+
+void StartTrials::Follow(const CBoard& start) {
+    if (m_following && SameRecord(start, m_start)) {
+        return;
+    }
+    m_start = start;
+    m_following = true;
+    m_trials.clear();
+    m_trials.resize(81 * 9);
+}
+
+const StartTrials::Trial& StartTrials::Get(int c, int r, unsigned char d) {
+    std::unique_ptr<Trial>& slot = m_trials[static_cast<std::size_t>(81 * (d - 1) + 9 * c + r)];
+    if (!slot) {
+        slot = std::make_unique<Trial>();
+        slot->result = m_start;
+        slot->result.Place(c, r, d);
+        RunRulesToFixpoint(slot->result);
+        slot->solved = slot->result.IsSolved();
+        slot->deadEnd = slot->result.IsDeadEnd();
+    }
+    return *slot;
+}
