@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need; does nothing when all are there.
+set -euo pipefail
+
+packages=(
+    cmake g++ make libgtest-dev googletest                 # native tree and unit tests
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # Windows tree (compilers, windres)
+    wine wine64 fonts-wine                                 # running the Windows programs
+    xvfb xauth xdotool imagemagick                         # the window tests on a virtual display
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null | grep -qx installed || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "install-deps.sh: installing ${missing[*]}"
+sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
