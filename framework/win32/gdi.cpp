@@ -1,0 +1,33 @@
+#include "framework/gdi.h"
+
+BOOL CGdiObject::DeleteObject() {
+    if (!m_hObject) {
+        return FALSE;
+    }
+    const BOOL deleted = ::DeleteObject(m_hObject);
+    m_hObject = nullptr;
+    return deleted;
+}
+
+BOOL CPen::CreatePen(int style, int width, COLORREF colour) {
+    DeleteObject();
+    m_hObject = ::CreatePen(style, width, colour);
+    return m_hObject != nullptr;
+}
+
+BOOL CBrush::CreateSolidBrush(COLORREF colour) {
+    DeleteObject();
+    m_hObject = ::CreateSolidBrush(colour);
+    return m_hObject != nullptr;
+}
+
+BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, int weight,
+                       BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
+                       BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily,
+                       const char* faceName) {
+    DeleteObject();
+    m_hObject =
+        ::CreateFontA(height, width, escapement, orientation, weight, italic, underline, strikeOut,
+                      charSet, outPrecision, clipPrecision, quality, pitchAndFamily, faceName);
+    return m_hObject != nullptr;
+}

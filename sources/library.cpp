@@ -1,0 +1,92 @@
+#include "library.h"
+
+#include "framework/file.h"
+#include "framework/message_box.h"
+#include "framework/process.h"
+
+#include <climits>
+
+namespace {
+
+const char* const kUnknownError = "Please download Kestrova.exe again. Unknown Error.";
+const char* const kLengthError = "Please download Kestrova.exe again. Length Error.";
+const char* const kCrcError = "Please download Kestrova.exe again. CRC32 Error.";
+
+constexpr Crc32 kCrcStart = 0xFFFFFFFFu;
+
+} // namespace
+
+LibraryStatus ReadLibraryFile(const std::string& path, unsigned char* buffer, std::size_t length,
+                              Crc32 expectedCrc) {
+    CFile file;
+    if (!file.Open(path, CFile::modeRead) || !file.SeekFromEnd(static_cast<long long>(length))) {
+        return LibraryStatus::UnknownError;
+    }
+    const long long read = file.Read(buffer, length);
+    if (read < 0) {
+        return LibraryStatus::UnknownError;
+    }
+    if (static_cast<std::size_t>(read) < length) {
+        return LibraryStatus::LengthError;
+    }
+    Crc32 crc = kCrcStart;
+    CrcUpdate(crc, buffer, length);
+    return crc == expectedCrc ? LibraryStatus::Good : LibraryStatus::CrcError;
+}
+
+const char* LibraryErrorText(LibraryStatus status) {
+    switch (status) {
+    case LibraryStatus::LengthError:
+        return kLengthError;
+    case LibraryStatus::CrcError:
+        return kCrcError;
+    default:
+        return kUnknownError;
+    }
+}
+
+void LoadLibraryOrExit(const std::string& path, std::size_t length, Crc32 expectedCrc,
+                       std::unique_ptr<unsigned char[]>& library) {
+    library.reset(new unsigned char[length]());
+    const LibraryStatus status = ReadLibraryFile(path, library.get(), length, expectedCrc);
+    if (status != LibraryStatus::Good) {
+        AfxMessageBox(LibraryErrorText(status));
+        AfxExitProcess(0);
+    }
+}
+
+int ReducePuzzleNumber(int number) {
+    const int remainder = number % kPuzzleNumberCount;
+    // For INT_MIN the magnitude would overflow; its remainder stays negative.
+    return remainder < 0 && number != INT_MIN ? -remainder : remainder;
+}
+
+int PuzzleLine(int reducedNumber) {
+    return reducedNumber % kLibraryLineCount;
+}
+
+int PuzzleOrientation(int reducedNumber) {
+    return reducedNumber / kLibraryLineCount;
+}
+
+void SetUpLibraryPuzzle(CBoard& board, const unsigned char* library, int reducedNumber) {
+    const unsigned char* line =
+        library + static_cast<std::size_t>(PuzzleLine(reducedNumber)) * kLibraryLineLength;
+    // The line runs row by row; the board's grid is stored column by column. The subtraction
+    // wraps like the unsigned byte it is, so anything but '1'..'9' is refused by Place.
+    unsigned char grid[81];
+    for (int r = 0; r < 9; ++r) {
+        for (int c = 0; c < 9; ++c) {
+            grid[9 * c + r] = static_cast<unsigned char>(line[9 * r + c] - '0');
+        }
+    }
+    board.PlaceGrid(grid);
+
+    const int orientation = PuzzleOrientation(reducedNumber);
+    if (orientation >= 4) {
+        board.Mirror();
+    }
+    for (int turn = 0; turn < orientation % 4; ++turn) {
+        board.Rotate();
+    }
+}

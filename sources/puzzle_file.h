@@ -1,0 +1,30 @@
+#pragma once
+
+#include "engine/board.h"
+
+#include <cstddef>
+#include <string>
+
+// A puzzle file (".sud") holds the 81 cell values of a board in the board's storage order
+// (byte 9c + r is column c, row r), one byte each with 0 for an empty cell, and nothing else.
+constexpr std::size_t kPuzzleFileLength = 81;
+using PuzzleFileValues = unsigned char[kPuzzleFileLength];
+
+// Settings of the open and save dialogs.
+extern const char* const kPuzzleFileFilter;
+extern const char* const kPuzzleFileExtension;
+extern const char* const kPuzzleFileOpenName;
+extern const char* const kPuzzleFileFolder;
+
+// Reads up to 81 bytes from the file, opened without sharing; cells past the end of a shorter
+// file read as empty. False when the file cannot be opened or read.
+bool ReadPuzzleFile(const std::string& path, PuzzleFileValues& values);
+
+// Writes the 81 bytes to a temporary file beside path, forces them to the disk and only then
+// puts that file in place of path. On any failure path is left as it was and the temporary file
+// is removed.
+bool WritePuzzleFile(const std::string& path, const PuzzleFileValues& values);
+
+// The name offered for saving board: its identity CRC and fingerprint, each as "%8X", preceded
+// by the pair of start when start's identity CRC differs.
+std::string ProposedFileName(const CBoard& start, const CBoard& board);

@@ -1,0 +1,159 @@
+#include "sudoku_dlg.h"
+
+#include "framework/message_box.h"
+#include "framework/wait_cursor.h"
+
+namespace {
+
+const char* const kCaution =
+    "Caution non-valid puzzles may take a while to process, please be patient.";
+const char* const kFinished = "SuDoKu Finished";
+const char* const kDeadEnd = "Dead End";
+
+constexpr int kBoardStart = 10;
+constexpr int kCellPitch = 53;
+
+// Truncation toward zero makes the margins left of and above the board count as column and
+// row 0.
+bool HitCell(CPoint point, int& c, int& r) {
+    c = (point.x - kBoardStart) / kCellPitch;
+    r = (point.y - kBoardStart) / kCellPitch;
+    return c >= 0 && c <= 8 && r >= 0 && r <= 8;
+}
+
+bool IsCell(int c, int r) {
+    return c >= 0 && c <= 8 && r >= 0 && r <= 8;
+}
+
+// The digit of a main-keyboard or keypad digit key; 0 for every other key.
+unsigned char DigitOfKey(UINT key) {
+    if (key >= '1' && key <= '9') {
+        return static_cast<unsigned char>(key - '0');
+    }
+    if (key >= VK_NUMPAD1 && key <= VK_NUMPAD9) {
+        return static_cast<unsigned char>(key - VK_NUMPAD0);
+    }
+    return 0;
+}
+
+// The painted text buttons with their hit ranges, inclusive at both ends. The ranges of the
+// puzzle label's two parts share x = 430; a click there runs both actions, in this order.
+struct TextButton {
+    int top;
+    int bottom;
+    int left;
+    int right;
+    void (CSuDoKuDlg::*action)();
+
+    bool Contains(CPoint point) const {
+        return point.y >= top && point.y <= bottom && point.x >= left && point.x <= right;
+    }
+};
+
+const TextButton kTextButtons[] = {
+    {500, 515, 200, 230, &CSuDoKuDlg::ClearPuzzle},
+    {500, 515, 270, 300, &CSuDoKuDlg::LoadPuzzleFile},
+    {500, 515, 340, 370, &CSuDoKuDlg::SaveCommand},
+    {500, 515, 410, 430, &CSuDoKuDlg::ShowLibraryPuzzle},
+    {500, 515, 430, 470, &CSuDoKuDlg::AskPuzzleNumber},
+    {530, 545, 10, 60, &CSuDoKuDlg::ToggleClues},
+    {530, 545, 200, 260, &CSuDoKuDlg::Solve},
+    {530, 545, 340, 400, &CSuDoKuDlg::Prove},
+};
+
+} // namespace
+
+void CSuDoKuDlg::OnLButtonDown(UINT flags, CPoint point) {
+    // A click during a search is dropped whole: the search itself pumps this message.
+    if (m_searching) {
+        return;
+    }
+    int c = 0;
+    int r = 0;
+    if (HitCell(point, c, r) && m_board.Value(c, r) == 0) {
+        m_selCol = c;
+        m_selRow = r;
+    } else {
+        m_selCol = -1;
+        m_selRow = -1;
+        PressTextButtons(point);
+    }
+    InvalidateAndUpdate();
+    CDialog::OnLButtonDown(flags, point);
+}
+
+void CSuDoKuDlg::PressTextButtons(CPoint point) {
+    for (const TextButton& button : kTextButtons) {
+        if (button.Contains(point)) {
+            (this->*button.action)();
+        }
+    }
+}
+
+void CSuDoKuDlg::SaveCommand() {
+    m_offerSave = true;
+    m_stopAtFirst = true;
+    SavePuzzleFile();
+}
+
+void CSuDoKuDlg::ToggleClues() {
+    m_showClues = !m_showClues;
+}
+
+void CSuDoKuDlg::Solve() {
+    m_offerSave = true;
+    m_stopAtFirst = true;
+    RunSearchWithWaitCursor();
+}
+
+void CSuDoKuDlg::Prove() {
+    m_offerSave = true;
+    m_stopAtFirst = false;
+    AfxMessageBox(kCaution);
+    RunSearchWithWaitCursor();
+}
+
+void CSuDoKuDlg::RunSearchWithWaitCursor() {
+    CWaitCursor::Begin();
+    m_searching = true;
+    RunSearch();
+    m_searching = false;
+    CWaitCursor::End();
+}
+
+void CSuDoKuDlg::OnRButtonDown(UINT flags, CPoint point) {
+    if (m_searching) {
+        return;
+    }
+    int c = 0;
+    int r = 0;
+    if (HitCell(point, c, r) && m_board.Value(c, r) != 0) {
+        m_board.Remove(c, r);
+        // Taking out a given takes it out of the start position too.
+        if (m_start.Value(c, r) != 0) {
+            m_start.Remove(c, r);
+            m_startSaved = false;
+        }
+    }
+    m_selCol = -1;
+    m_selRow = -1;
+    InvalidateAndUpdate();
+    CDialog::OnRButtonDown(flags, point);
+}
+
+void CSuDoKuDlg::OnKeyDown(UINT key, UINT repeatCount, UINT flags) {
+    const unsigned char digit = DigitOfKey(key);
+    if (IsCell(m_selCol, m_selRow) && digit != 0 && m_board.Place(m_selCol, m_selRow, digit)) {
+        if (m_board.IsSolved()) {
+            AfxMessageBox(kFinished);
+        }
+        if (m_board.IsDeadEnd()) {
+            AfxMessageBox(kDeadEnd);
+        }
+    }
+    // The repaint still shows the selection frame; the selection is dropped only after it.
+    InvalidateAndUpdate();
+    m_selCol = -1;
+    m_selRow = -1;
+    CDialog::OnKeyDown(key, repeatCount, flags);
+}
