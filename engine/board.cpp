@@ -1,5 +1,7 @@
 #include "board.h"
 
+#include "image_crcs.h"
+
 #include <algorithm>
 #include <cstring>
 #include <iterator>
@@ -13,12 +15,6 @@ int FlagIndex(int c, int r, unsigned char d) {
 }
 int ValueIndex(int c, int r) {
     return 9 * c + r;
-}
-
-Crc32 CrcOfGrid(const unsigned char* grid) {
-    Crc32 reg = kCrcStart;
-    CrcUpdate(reg, grid, 81);
-    return reg;
 }
 
 // The quarter turn clockwise on screen: the digit of (c, r) goes to (8 - r, c).
@@ -53,11 +49,6 @@ void CBoard::Clear() {
     std::memset(m_candidate, 1, sizeof m_candidate);
 }
 
-bool CBoard::IsCandidate(int c, int r, unsigned char d) const {
-    return d >= 1 && d <= 9 && m_value[ValueIndex(c, r)] == 0 &&
-           m_candidate[FlagIndex(c, r, d)] == 1;
-}
-
 void CBoard::SetFlagInPeers(int c, int r, unsigned char d, unsigned char flag) {
     for (int k = 0; k < 9; ++k) {
         m_candidate[FlagIndex(k, r, d)] = flag;
@@ -73,13 +64,18 @@ void CBoard::SetFlagInPeers(int c, int r, unsigned char d, unsigned char flag) {
 }
 
 bool CBoard::Place(int c, int r, unsigned char d) {
-    const bool placed = IsCandidate(c, r, d);
-    if (placed) {
-        SetFlagInPeers(c, r, d, 0);
-        m_value[ValueIndex(c, r)] = d;
-    }
+    const bool placed = PlaceWithoutRehash(c, r, d);
     Rehash();
     return placed;
+}
+
+bool CBoard::PlaceWithoutRehash(int c, int r, unsigned char d) {
+    if (!IsCandidate(c, r, d)) {
+        return false;
+    }
+    SetFlagInPeers(c, r, d, 0);
+    m_value[ValueIndex(c, r)] = d;
+    return true;
 }
 
 void CBoard::Remove(int c, int r) {
@@ -135,20 +131,10 @@ bool CBoard::SameCandidates(int c1, int r1, int c2, int r2) const {
 }
 
 void CBoard::Rehash() {
-    m_imageCrc[0] = CrcOfGrid(m_value);
+    ComputeImageCrcs(m_value, m_imageCrc);
     std::memcpy(m_savedValue, m_value, sizeof m_value);
-    for (int k = 1; k < 8; ++k) {
-        if (k == 4) {
-            // A fourth turn brings the grid back to its stored orientation before the flip.
-            TransformValues(RotateGrid);
-            TransformValues(FlipGrid);
-        } else {
-            TransformValues(RotateGrid);
-        }
-        m_imageCrc[k] = CrcOfGrid(m_value);
-    }
+    BuildLastImage(m_value, m_imageValue);
     m_crc = m_imageCrc[7];
-    std::memcpy(m_value, m_savedValue, sizeof m_value);
 
     Crc32 sorted[8];
     std::copy(std::begin(m_imageCrc), std::end(m_imageCrc), sorted);
@@ -160,11 +146,6 @@ void CBoard::Rehash() {
             static_cast<unsigned char>(entry >> 16), static_cast<unsigned char>(entry >> 24)};
         CrcUpdate(m_fingerprint, bytes, 4);
     }
-}
-
-void CBoard::TransformValues(GridTransform transform) {
-    transform(m_value, m_imageValue);
-    std::memcpy(m_value, m_imageValue, sizeof m_value);
 }
 
 void CBoard::PlaceGrid(const unsigned char* work) {

@@ -15,14 +15,21 @@ struct CBoard {
     Crc32 m_fingerprint;
     // CRCs of the eight symmetric images; element 0 is the identity CRC, the position's key.
     Crc32 m_imageCrc[8];
-    // Work grids of the re-hash.
+    // Work grids of the re-hash: the values, and the last image built from them.
     unsigned char m_savedValue[81];
     unsigned char m_imageValue[81];
 
     void Init();
     void Clear();
-    bool IsCandidate(int c, int r, unsigned char d) const;
+    bool IsCandidate(int c, int r, unsigned char d) const {
+        return d >= 1 && d <= 9 && m_value[9 * c + r] == 0 &&
+               m_candidate[81 * c + 9 * r + d - 1] == 1;
+    }
     bool Place(int c, int r, unsigned char d);
+    // Place without the re-hash: the hash fields are a function of the values alone, so a caller
+    // that places several digits in a row may re-hash once after the last, before anyone reads
+    // them, and ends with the same record.
+    bool PlaceWithoutRehash(int c, int r, unsigned char d);
     void Remove(int c, int r);
     bool IsSolved() const;
     bool IsDeadEnd() const;
@@ -39,10 +46,7 @@ struct CBoard {
     void PlaceGrid(const unsigned char* grid);
 
 private:
-    using GridTransform = void (*)(const unsigned char* from, unsigned char* to);
-
     void SetFlagInPeers(int c, int r, unsigned char d, unsigned char flag);
-    void TransformValues(GridTransform transform);
 };
 
 // True when every field of the two records is equal; a field-wise test, so padding never counts.

@@ -1,232 +1,237 @@
 #include "rules.h"
 
+#include "candidate_sets.h"
+
+// Every pass below works on the candidate sets of all cells at once where the order of the
+// steps cannot change the outcome, and keeps the stated order wherever it can.
 namespace {
 
-// The cells a rule collects within one unit; a unit never has more than nine.
-class CellList {
+// Pointing from one box. The clears for one digit touch only that digit outside the box, so
+// the nine digits of a box can be judged together from the box as it stands.
+void PointFromBox(CandidateSets& sets, int c0, int r0) {
+    DigitSet inRow[3] = {};
+    DigitSet inColumn[3] = {};
+    DigitSet atLeastOnce = 0;
+    DigitSet atLeastTwice = 0;
+    DigitSet atLeastThrice = 0;
+    DigitSet atLeastFourTimes = 0;
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            const DigitSet digits = sets.Of({c0 + j, r0 + i});
+            inRow[i] |= digits;
+            inColumn[j] |= digits;
+            atLeastFourTimes |= atLeastThrice & digits;
+            atLeastThrice |= atLeastTwice & digits;
+            atLeastTwice |= atLeastOnce & digits;
+            atLeastOnce |= digits;
+        }
+    }
+    const DigitSet twoOrThreeCells = atLeastTwice & static_cast<DigitSet>(~atLeastFourTimes);
+    if (twoOrThreeCells == 0) {
+        return;
+    }
+    for (int i = 0; i < 3; ++i) {
+        const DigitSet onlyInThisRow =
+            twoOrThreeCells & inRow[i] &
+            static_cast<DigitSet>(~(inRow[(i + 1) % 3] | inRow[(i + 2) % 3]));
+        if (onlyInThisRow != 0) {
+            for (int k = 0; k < 9; ++k) {
+                if (k < c0 || k >= c0 + 3) {
+                    sets.Remove({k, r0 + i}, onlyInThisRow);
+                }
+            }
+        }
+        const DigitSet onlyInThisColumn =
+            twoOrThreeCells & inColumn[i] &
+            static_cast<DigitSet>(~(inColumn[(i + 1) % 3] | inColumn[(i + 2) % 3]));
+        if (onlyInThisColumn != 0) {
+            for (int k = 0; k < 9; ++k) {
+                if (k < r0 || k >= r0 + 3) {
+                    sets.Remove({c0 + i, k}, onlyInThisColumn);
+                }
+            }
+        }
+    }
+}
+
+// The subset of a pivot is the pivot and the cells with exactly its candidates, in a row or
+// column only those after it. A cell outside the subset that loses the pivot's digits can never
+// come to equal the pivot, so membership can be told from the sets while clearing.
+template <typename CellAt>
+void ClearOutsideLineSubset(CandidateSets& sets, CellPos pivot, int pivotIndex, int n,
+                            CellAt cellAt) {
+    const DigitSet digits = sets.Of(pivot);
+    int members = 1;
+    for (int k = pivotIndex + 1; k < 9; ++k) {
+        members += sets.Of(cellAt(k)) == digits ? 1 : 0;
+    }
+    if (members != n) {
+        return;
+    }
+    for (int k = 0; k < 9; ++k) {
+        const bool member = k == pivotIndex || (k > pivotIndex && sets.Of(cellAt(k)) == digits);
+        if (!member) {
+            sets.Remove(cellAt(k), digits);
+        }
+    }
+}
+
+void ClearOutsideBoxSubset(CandidateSets& sets, CellPos pivot, int n) {
+    const DigitSet digits = sets.Of(pivot);
+    const int c0 = 3 * (pivot.col / 3);
+    const int r0 = 3 * (pivot.row / 3);
+    int members = 0;
+    for (int r = r0; r < r0 + 3; ++r) {
+        for (int c = c0; c < c0 + 3; ++c) {
+            members += sets.Of({c, r}) == digits ? 1 : 0;
+        }
+    }
+    if (members != n) {
+        return;
+    }
+    for (int r = r0; r < r0 + 3; ++r) {
+        for (int c = c0; c < c0 + 3; ++c) {
+            if (sets.Of({c, r}) != digits) {
+                sets.Remove({c, r}, digits);
+            }
+        }
+    }
+}
+
+void PointingPass(CandidateSets& sets) {
+    for (int r0 = 0; r0 < 9; r0 += 3) {
+        for (int c0 = 0; c0 < 9; c0 += 3) {
+            PointFromBox(sets, c0, r0);
+        }
+    }
+}
+
+void NakedSubsetsPass(CandidateSets& sets) {
+    for (int r = 0; r < 9; ++r) {
+        for (int c = 0; c < 9; ++c) {
+            const int n = CountOf(sets.Of({c, r}));
+            if (n < 2 || n > 4) {
+                continue;
+            }
+            ClearOutsideLineSubset(sets, {c, r}, c, n, [r](int k) { return CellPos{k, r}; });
+            ClearOutsideLineSubset(sets, {c, r}, r, n, [c](int k) { return CellPos{c, k}; });
+            ClearOutsideBoxSubset(sets, {c, r}, n);
+        }
+    }
+}
+
+// The digits that are candidates in exactly one cell of each box, worked out again only for the
+// boxes a placement may have changed: those of its band and of its stack.
+class BoxSingles {
 public:
-    void Add(CellPos cell) { m_cells[m_count++] = cell; }
-    int Count() const { return m_count; }
-    const CellPos& operator[](int i) const { return m_cells[i]; }
+    explicit BoxSingles(const CandidateSets& sets) : m_sets(sets) {}
 
-    bool Contains(CellPos cell) const {
-        for (int i = 0; i < m_count; ++i) {
-            if (m_cells[i] == cell) {
-                return true;
-            }
+    DigitSet Of(int box) {
+        if (m_stale & (1u << box)) {
+            m_singles[box] = Compute(box);
+            m_stale &= ~(1u << box);
         }
-        return false;
+        return m_singles[box];
     }
 
-    bool AllInRow(int row) const {
-        for (int i = 0; i < m_count; ++i) {
-            if (m_cells[i].row != row) {
-                return false;
-            }
+    void PlacedIn(CellPos cell) {
+        const int band = cell.row / 3;
+        const int stack = cell.col / 3;
+        for (int k = 0; k < 3; ++k) {
+            m_stale |= 1u << (3 * band + k);
+            m_stale |= 1u << (3 * k + stack);
         }
-        return true;
-    }
-
-    bool AllInColumn(int col) const {
-        for (int i = 0; i < m_count; ++i) {
-            if (m_cells[i].col != col) {
-                return false;
-            }
-        }
-        return true;
     }
 
 private:
-    CellPos m_cells[9];
-    int m_count = 0;
+    DigitSet Compute(int box) const {
+        DigitSet atLeastOnce = 0;
+        DigitSet atLeastTwice = 0;
+        for (int r = 3 * (box / 3); r < 3 * (box / 3) + 3; ++r) {
+            for (int c = 3 * (box % 3); c < 3 * (box % 3) + 3; ++c) {
+                const DigitSet digits = m_sets.Of({c, r});
+                atLeastTwice |= atLeastOnce & digits;
+                atLeastOnce |= digits;
+            }
+        }
+        return atLeastOnce & static_cast<DigitSet>(~atLeastTwice);
+    }
+
+    const CandidateSets& m_sets;
+    DigitSet m_singles[9] = {};
+    unsigned m_stale = 0x1FF;
 };
 
-void ClearCandidate(CBoard& board, CellPos cell, unsigned char d) {
-    board.m_candidate[81 * cell.col + 9 * cell.row + (d - 1)] = 0;
-}
-
-bool IsEmpty(const CBoard& board, CellPos cell) {
-    return board.Value(cell.col, cell.row) == 0;
-}
-
-// Clears d from every empty cell of the line that still has it and is not in the list.
-template <typename CellOfLine>
-void ClearFromLine(CBoard& board, const CellList& keep, unsigned char d, CellOfLine cellAt) {
-    for (int k = 0; k < 9; ++k) {
-        const CellPos cell = cellAt(k);
-        if (IsEmpty(board, cell) && board.IsCandidate(cell.col, cell.row, d) &&
-            !keep.Contains(cell)) {
-            ClearCandidate(board, cell, d);
-        }
-    }
-}
-
-void PointFromBox(CBoard& board, int c0, int r0, unsigned char d) {
-    CellList cells;
-    for (int r = r0; r < r0 + 3; ++r) {
-        for (int c = c0; c < c0 + 3; ++c) {
-            if (board.Value(c, r) == 0 && board.IsCandidate(c, r, d)) {
-                cells.Add({c, r});
+CellPos CellWithDigitInBox(const CandidateSets& sets, int box, unsigned char d) {
+    for (int r = 3 * (box / 3); r < 3 * (box / 3) + 3; ++r) {
+        for (int c = 3 * (box % 3); c < 3 * (box % 3) + 3; ++c) {
+            if (sets.Of({c, r}) & DigitBit(d)) {
+                return {c, r};
             }
         }
     }
-    if (cells.Count() != 2 && cells.Count() != 3) {
-        return;
-    }
-    const int row = cells[0].row;
-    if (cells.AllInRow(row)) {
-        ClearFromLine(board, cells, d, [row](int k) { return CellPos{k, row}; });
-    }
-    const int col = cells[0].col;
-    if (cells.AllInColumn(col)) {
-        ClearFromLine(board, cells, d, [col](int k) { return CellPos{col, k}; });
-    }
+    return {0, 0};
 }
 
-// Takes every candidate of the pivot from the empty cells outside the subset.
-void ClearPivotCandidates(CBoard& board, CellPos pivot, const CellList& subset, CellPos cell) {
-    if (!IsEmpty(board, cell) || subset.Contains(cell)) {
-        return;
-    }
+void BoxHiddenSinglesPass(CandidateSets& sets) {
+    BoxSingles singles(sets);
     for (unsigned char d = 1; d <= 9; ++d) {
-        if (board.IsCandidate(pivot.col, pivot.row, d)) {
-            ClearCandidate(board, cell, d);
-        }
-    }
-}
-
-bool SameAsPivot(const CBoard& board, CellPos pivot, CellPos cell) {
-    return board.SameCandidates(pivot.col, pivot.row, cell.col, cell.row);
-}
-
-void NakedSubsetInRow(CBoard& board, CellPos pivot, int n) {
-    CellList subset;
-    subset.Add(pivot);
-    for (int c2 = pivot.col + 1; c2 < 9; ++c2) {
-        if (SameAsPivot(board, pivot, {c2, pivot.row})) {
-            subset.Add({c2, pivot.row});
-        }
-    }
-    if (subset.Count() == n) {
-        for (int k = 0; k < 9; ++k) {
-            ClearPivotCandidates(board, pivot, subset, {k, pivot.row});
-        }
-    }
-}
-
-void NakedSubsetInColumn(CBoard& board, CellPos pivot, int n) {
-    CellList subset;
-    subset.Add(pivot);
-    for (int r2 = pivot.row + 1; r2 < 9; ++r2) {
-        if (SameAsPivot(board, pivot, {pivot.col, r2})) {
-            subset.Add({pivot.col, r2});
-        }
-    }
-    if (subset.Count() == n) {
-        for (int k = 0; k < 9; ++k) {
-            ClearPivotCandidates(board, pivot, subset, {pivot.col, k});
-        }
-    }
-}
-
-void NakedSubsetInBox(CBoard& board, CellPos pivot, int n) {
-    const int c0 = 3 * (pivot.col / 3);
-    const int r0 = 3 * (pivot.row / 3);
-    CellList subset;
-    subset.Add(pivot);
-    for (int r = r0; r < r0 + 3; ++r) {
-        for (int c = c0; c < c0 + 3; ++c) {
-            const CellPos cell{c, r};
-            if (cell != pivot && SameAsPivot(board, pivot, cell)) {
-                subset.Add(cell);
-            }
-        }
-    }
-    if (subset.Count() == n) {
-        for (int r = r0; r < r0 + 3; ++r) {
-            for (int c = c0; c < c0 + 3; ++c) {
-                ClearPivotCandidates(board, pivot, subset, {c, r});
+        for (int box = 0; box < 9; ++box) {
+            if (singles.Of(box) & DigitBit(d)) {
+                const CellPos cell = CellWithDigitInBox(sets, box, d);
+                sets.Place(cell, d);
+                singles.PlacedIn(cell);
             }
         }
     }
 }
 
-void PlaceIfOnlyCellInBox(CBoard& board, int c0, int r0, unsigned char d) {
-    int count = 0;
-    CellPos last{0, 0};
-    for (int r = r0; r < r0 + 3; ++r) {
-        for (int c = c0; c < c0 + 3; ++c) {
-            if (board.IsCandidate(c, r, d)) {
-                ++count;
-                last = {c, r};
+void NakedSinglesPass(CandidateSets& sets) {
+    for (int r = 0; r < 9; ++r) {
+        for (int c = 0; c < 9; ++c) {
+            const DigitSet digits = sets.Of({c, r});
+            if (CountOf(digits) == 1) {
+                sets.Place({c, r}, LowestDigit(digits));
             }
         }
     }
-    if (count == 1) {
-        board.Place(last.col, last.row, d);
-    }
+}
+
+template <typename Pass> void ApplyPass(CBoard& board, Pass pass) {
+    CandidateSets sets(board);
+    pass(sets);
+    sets.RehashIfPlaced();
 }
 
 } // namespace
 
 void ApplyPointing(CBoard& board) {
-    for (int r0 = 0; r0 < 9; r0 += 3) {
-        for (int c0 = 0; c0 < 9; c0 += 3) {
-            for (unsigned char d = 1; d <= 9; ++d) {
-                PointFromBox(board, c0, r0, d);
-            }
-        }
-    }
+    ApplyPass(board, PointingPass);
 }
 
 void ApplyNakedSubsets(CBoard& board) {
-    for (int r = 0; r < 9; ++r) {
-        for (int c = 0; c < 9; ++c) {
-            const int n = board.CandidateCount(c, r);
-            if (n < 2 || n > 4) {
-                continue;
-            }
-            NakedSubsetInRow(board, {c, r}, n);
-            NakedSubsetInColumn(board, {c, r}, n);
-            NakedSubsetInBox(board, {c, r}, n);
-        }
-    }
+    ApplyPass(board, NakedSubsetsPass);
 }
 
 void ApplyBoxHiddenSingles(CBoard& board) {
-    for (unsigned char d = 1; d <= 9; ++d) {
-        for (int r0 = 0; r0 < 9; r0 += 3) {
-            for (int c0 = 0; c0 < 9; c0 += 3) {
-                PlaceIfOnlyCellInBox(board, c0, r0, d);
-            }
-        }
-    }
+    ApplyPass(board, BoxHiddenSinglesPass);
 }
 
 void ApplyNakedSingles(CBoard& board) {
-    for (int r = 0; r < 9; ++r) {
-        for (int c = 0; c < 9; ++c) {
-            if (board.CandidateCount(c, r) != 1) {
-                continue;
-            }
-            unsigned char digit = 0;
-            for (unsigned char d = 1; d <= 9; ++d) {
-                if (board.IsCandidate(c, r, d)) {
-                    digit = d;
-                }
-            }
-            board.Place(c, r, digit);
-        }
-    }
+    ApplyPass(board, NakedSinglesPass);
 }
 
+// One view of the candidates serves every sweep; the board is re-hashed once per sweep that
+// placed a digit, which leaves the same record as a re-hash after every placement.
 void RunRulesToFixpoint(CBoard& board) {
+    CandidateSets sets(board);
     Crc32 before;
     do {
         before = board.IdentityCrc();
-        ApplyPointing(board);
-        ApplyNakedSubsets(board);
-        ApplyBoxHiddenSingles(board);
-        ApplyNakedSingles(board);
+        PointingPass(sets);
+        NakedSubsetsPass(sets);
+        BoxHiddenSinglesPass(sets);
+        NakedSinglesPass(sets);
+        sets.RehashIfPlaced();
     } while (board.IdentityCrc() != before);
 }

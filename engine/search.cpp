@@ -39,7 +39,7 @@ void CPuzzleSearch::SearchLevel() {
     m_levels.clear();
     m_levels.emplace_back();
     m_maxDepth = 1;
-    m_boardIsStart = SameRecord(m_board, m_start);
+    FollowHostChanges();
     while (!m_levels.empty()) {
         Level& level = m_levels.back();
         if (level.digit == 0) {
@@ -69,8 +69,9 @@ void CPuzzleSearch::SearchLevel() {
 }
 
 void CPuzzleSearch::EnterCell() {
-    DrainMessages();
-    FollowHostChanges();
+    if (DrainMessages()) {
+        FollowHostChanges();
+    }
     RestoreWaitCursor();
     m_levels.back().digit = 1;
 }

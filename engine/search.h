@@ -33,7 +33,9 @@ public:
 
 protected:
     // Dispatches whatever waits in the message queue; called as a level moves to a new cell.
-    virtual void DrainMessages() = 0;
+    // Returns whether any message was dispatched: only then may the host have changed the
+    // puzzle under the running search.
+    virtual bool DrainMessages() = 0;
     // Shows the wait cursor again after the messages have been handled.
     virtual void RestoreWaitCursor() = 0;
     // Invalidates the whole client area and repaints at once.

@@ -42,8 +42,8 @@ void CSuDoKuDlg::ClearPuzzle() {
     InvalidateAndUpdate();
 }
 
-void CSuDoKuDlg::DrainMessages() {
-    PumpWaitingMessages();
+bool CSuDoKuDlg::DrainMessages() {
+    return PumpWaitingMessages();
 }
 
 void CSuDoKuDlg::RestoreWaitCursor() {

@@ -57,7 +57,7 @@ protected:
     BOOL OnEraseBkgnd(CDC* dc) override;
     void OnClose() override;
 
-    void DrainMessages() override;
+    bool DrainMessages() override;
     void RestoreWaitCursor() override;
     void InvalidateAndUpdate() override;
 

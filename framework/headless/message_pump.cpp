@@ -64,13 +64,16 @@ bool DispatchNextQueued() {
 
 } // namespace headless
 
-void PumpWaitingMessages() {
+bool PumpWaitingMessages() {
     using namespace headless;
+    bool dispatched = false;
     while (!TheState().queue.empty()) {
         const QueuedMessage queued = TakeFirst();
         if (IsQuit(queued)) {
-            return;
+            break;
         }
         Dispatch(queued);
+        dispatched = true;
     }
+    return dispatched;
 }

@@ -2,14 +2,17 @@
 
 #include "platform_types.h"
 
-void PumpWaitingMessages() {
+bool PumpWaitingMessages() {
+    bool dispatched = false;
     MSG message;
     while (PeekMessage(&message, nullptr, 0, 0, PM_NOREMOVE)) {
         // 0 is the quit message and -1 an error: either ends this pass over the queue.
         if (GetMessage(&message, nullptr, 0, 0) <= 0) {
-            return;
+            break;
         }
         TranslateMessage(&message);
         DispatchMessage(&message);
+        dispatched = true;
     }
+    return dispatched;
 }

@@ -1,6 +1,7 @@
 #include "engine/board.h"
 #include "tests/engine/board_text.h"
 #include "tests/engine/reference_crc.h"
+#include "tests/engine/reference_rehash.h"
 
 #include <gtest/gtest.h>
 
@@ -92,6 +93,22 @@ TEST(Board, RehashKeepsValuesAndMatchesBitSerialCrc) {
     EXPECT_EQ(std::memcmp(before, board.m_value, 81), 0);
     EXPECT_EQ(board.IdentityCrc(), ReferenceCrcUpdate(0xFFFFFFFFu, board.m_value, 81));
     EXPECT_EQ(board.m_crc, board.m_imageCrc[7]);
+}
+
+TEST(Board, RehashMatchesTheStepByStepDefinitionOnRandomGrids) {
+    std::mt19937 random(99);
+    for (int trial = 0; trial < 300; ++trial) {
+        CBoard board = EmptyBoard();
+        const int placements = static_cast<int>(random() % 82);
+        for (int i = 0; i < placements; ++i) {
+            board.Place(static_cast<int>(random() % 9), static_cast<int>(random() % 9),
+                        static_cast<unsigned char>(1 + random() % 9));
+        }
+        board.Rehash();
+        CBoard reference = board;
+        ReferenceRehash(reference);
+        ASSERT_TRUE(SameRecord(board, reference)) << "trial " << trial;
+    }
 }
 
 TEST(Board, AllEightImagesShareOneFingerprint) {

@@ -43,9 +43,10 @@ public:
     }
 
 protected:
-    void DrainMessages() override {
+    bool DrainMessages() override {
         drained.push_back(m_board.IdentityCrc());
         duringDrain(*this);
+        return true; // as a window that always has something to dispatch
     }
     void RestoreWaitCursor() override {}
     void InvalidateAndUpdate() override { ++repaints; }

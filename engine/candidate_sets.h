@@ -1,0 +1,101 @@
+#pragma once
+
+#include "board.h"
+#include "rules.h"
+
+#include <array>
+#include <cstdint>
+
+// A set of digits: bit d - 1 for digit d.
+using DigitSet = std::uint16_t;
+
+inline DigitSet DigitBit(unsigned char d) {
+    return static_cast<DigitSet>(1u << (d - 1));
+}
+
+inline int CountOf(DigitSet digits) {
+    static constexpr std::array<unsigned char, 512> kCounts = [] {
+        std::array<unsigned char, 512> counts{};
+        for (unsigned i = 1; i < 512; ++i) {
+            counts[i] = static_cast<unsigned char>(counts[i >> 1] + (i & 1));
+        }
+        return counts;
+    }();
+    return kCounts[digits];
+}
+
+// The lowest digit of a set that is not empty.
+inline unsigned char LowestDigit(DigitSet digits) {
+    return static_cast<unsigned char>(1 + CountOf(static_cast<DigitSet>((digits & -digits) - 1)));
+}
+
+// The candidates of every cell of a board as a set of digits (empty for a filled cell), kept in
+// step with the board while the rules clear flags and place digits, so that testing, comparing
+// and counting candidates cost one operation each. Of() answers as CBoard::IsCandidate,
+// SameCandidates and CandidateCount do. Digits are placed without re-hashing; whoever placed
+// them re-hashes before the hash fields are read again.
+class CandidateSets {
+public:
+    explicit CandidateSets(CBoard& board) : m_board(board) {
+        for (int cell = 0; cell < 81; ++cell) {
+            DigitSet digits = 0;
+            if (board.m_value[cell] == 0) {
+                const unsigned char* flags = &board.m_candidate[9 * cell];
+                for (int bit = 0; bit < 9; ++bit) {
+                    digits |= static_cast<DigitSet>(flags[bit] << bit);
+                }
+            }
+            m_sets[cell] = digits;
+        }
+    }
+
+    DigitSet Of(CellPos cell) const { return m_sets[9 * cell.col + cell.row]; }
+
+    // Sets the flags of those of the digits that are candidates of the cell to 0.
+    void Remove(CellPos cell, DigitSet digits) {
+        DigitSet& set = m_sets[9 * cell.col + cell.row];
+        digits &= set;
+        if (digits == 0) {
+            return;
+        }
+        unsigned char* flags = &m_board.m_candidate[81 * cell.col + 9 * cell.row];
+        for (int bit = 0; bit < 9; ++bit) {
+            if (digits & (1u << bit)) {
+                flags[bit] = 0;
+            }
+        }
+        set &= static_cast<DigitSet>(~digits);
+    }
+
+    // Places a candidate digit; its peers lose it as their flags do.
+    void Place(CellPos cell, unsigned char d) {
+        m_board.PlaceWithoutRehash(cell.col, cell.row, d);
+        const DigitSet keep = static_cast<DigitSet>(~DigitBit(d));
+        for (int k = 0; k < 9; ++k) {
+            m_sets[9 * k + cell.row] &= keep;
+            m_sets[9 * cell.col + k] &= keep;
+        }
+        const int c0 = 3 * (cell.col / 3);
+        const int r0 = 3 * (cell.row / 3);
+        for (int c = c0; c < c0 + 3; ++c) {
+            for (int r = r0; r < r0 + 3; ++r) {
+                m_sets[9 * c + r] &= keep;
+            }
+        }
+        m_sets[9 * cell.col + cell.row] = 0;
+        m_placed = true;
+    }
+
+    // Re-hashes the board if a digit was placed since the last call.
+    void RehashIfPlaced() {
+        if (m_placed) {
+            m_board.Rehash();
+            m_placed = false;
+        }
+    }
+
+private:
+    CBoard& m_board;
+    DigitSet m_sets[81];
+    bool m_placed = false;
+};
