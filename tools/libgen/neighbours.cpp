@@ -1,0 +1,166 @@
+#include "neighbours.h"
+
+#include "solver.h"
+
+#include <array>
+#include <cstdint>
+#include <unordered_set>
+#include <vector>
+
+namespace libgen {
+namespace {
+
+struct Given {
+    int cell;
+    int digit;
+};
+
+std::uint64_t HashGrid(const Grid& grid) {
+    std::uint64_t hash = 1469598103934665603ull;
+    for (std::uint8_t value : grid)
+        hash = (hash ^ value) * 1099511628211ull;
+    return hash;
+}
+
+// Solutions of one reduced puzzle met so far. A (cell, digit) found in two different ones
+// cannot be added to make the solution unique, which spares most of the counting.
+class SeenSolutions {
+public:
+    void Add(const Grid& solution) {
+        if (!m_hashes.insert(HashGrid(solution)).second)
+            return;
+        for (int cell = 0; cell < kCells; ++cell) {
+            std::uint8_t& times = m_times[cell][solution[cell]];
+            times = static_cast<std::uint8_t>(times < 2 ? times + 1 : 2);
+        }
+    }
+    bool SeenTwice(int cell, int digit) const { return m_times[cell][digit] >= 2; }
+
+private:
+    std::unordered_set<std::uint64_t> m_hashes;
+    std::array<std::array<std::uint8_t, 10>, kCells> m_times{};
+};
+
+// All solutions met for one puzzle with two givens removed, shared by the 16-given puzzles
+// made from it: a solution of those is a solution of this one.
+class SolutionPool {
+public:
+    void Add(const std::vector<Grid>& solutions) {
+        for (const Grid& solution : solutions)
+            if (m_hashes.insert(HashGrid(solution)).second)
+                m_solutions.push_back(solution);
+    }
+    void SeedWith(const Given& added, SeenSolutions& seen) const {
+        for (const Grid& solution : m_solutions)
+            if (solution[added.cell] == added.digit)
+                seen.Add(solution);
+    }
+
+private:
+    std::unordered_set<std::uint64_t> m_hashes;
+    std::vector<Grid> m_solutions;
+};
+
+bool IsAmong(const Given& given, const std::vector<Given>& list) {
+    for (const Given& other : list)
+        if (other.cell == given.cell && other.digit == given.digit)
+            return true;
+    return false;
+}
+
+// Tries every single given added to a reduced puzzle (from cell firstCell on, none of the
+// excluded ones) and passes on each result with one solution. Cells the givens already fix
+// by singles are skipped: their digit keeps every solution, any other digit none.
+void AddOneGiven(const Grid& reduced, const Solver& reducedSolver, int firstCell,
+                 const std::vector<Given>& excluded, SeenSolutions& seen, SolutionPool* pool,
+                 const PuzzleSink& sink) {
+    const Grid settled = reducedSolver.Settled();
+    std::vector<Grid> found;
+    Solver solver;
+    for (int cell = firstCell; cell < kCells; ++cell) {
+        if (settled[cell] != 0)
+            continue;
+        for (DigitMask options = reducedSolver.Candidates(cell); options; options &= options - 1) {
+            const Given added{cell, __builtin_ctz(options) + 1};
+            if (seen.SeenTwice(added.cell, added.digit) || IsAmong(added, excluded))
+                continue;
+            found.clear();
+            const int solutions = solver.LoadWithGiven(reducedSolver, added.cell, added.digit)
+                                      ? solver.CountSolutions(2, &found)
+                                      : 0;
+            for (const Grid& solution : found)
+                seen.Add(solution);
+            if (pool)
+                pool->Add(found);
+            if (solutions == 1) {
+                Grid candidate = reduced;
+                candidate[added.cell] = static_cast<std::uint8_t>(added.digit);
+                sink(candidate);
+            }
+        }
+    }
+}
+
+std::vector<Given> GivensOf(const Grid& puzzle) {
+    std::vector<Given> givens;
+    for (int cell = 0; cell < kCells; ++cell)
+        if (puzzle[cell] != 0)
+            givens.push_back({cell, puzzle[cell]});
+    return givens;
+}
+
+Grid Without(Grid puzzle, const std::vector<Given>& removed) {
+    for (const Given& given : removed)
+        puzzle[given.cell] = 0;
+    return puzzle;
+}
+
+void AddTwoGivens(const Grid& reduced, const std::vector<Given>& removed, const PuzzleSink& sink) {
+    Solver reducedSolver;
+    if (!reducedSolver.Load(reduced))
+        return;
+    const Grid settled = reducedSolver.Settled();
+    SolutionPool pool;
+    Solver firstSolver;
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (settled[cell] != 0)
+            continue;
+        for (DigitMask options = reducedSolver.Candidates(cell); options; options &= options - 1) {
+            const Given first{cell, __builtin_ctz(options) + 1};
+            if (IsAmong(first, removed))
+                continue;
+            if (!firstSolver.LoadWithGiven(reducedSolver, first.cell, first.digit))
+                continue;
+            Grid withFirst = reduced;
+            withFirst[first.cell] = static_cast<std::uint8_t>(first.digit);
+            SeenSolutions seen;
+            pool.SeedWith(first, seen);
+            AddOneGiven(withFirst, firstSolver, cell + 1, removed, seen, &pool, sink);
+        }
+    }
+}
+
+} // namespace
+
+void ForEachOneSwapNeighbour(const Grid& puzzle, const PuzzleSink& sink) {
+    for (const Given& given : GivensOf(puzzle)) {
+        const std::vector<Given> removed{given};
+        const Grid reduced = Without(puzzle, removed);
+        Solver solver;
+        if (!solver.Load(reduced))
+            continue;
+        SeenSolutions seen;
+        AddOneGiven(reduced, solver, 0, removed, seen, nullptr, sink);
+    }
+}
+
+void ForEachTwoSwapNeighbour(const Grid& puzzle, const PuzzleSink& sink) {
+    const std::vector<Given> givens = GivensOf(puzzle);
+    for (std::size_t i = 0; i < givens.size(); ++i)
+        for (std::size_t j = i + 1; j < givens.size(); ++j) {
+            const std::vector<Given> removed{givens[i], givens[j]};
+            AddTwoGivens(Without(puzzle, removed), removed, sink);
+        }
+}
+
+} // namespace libgen
