@@ -13,6 +13,8 @@ struct Tables {
     std::array<std::array<std::uint8_t, 20>, kCells> peers;
     std::array<std::array<std::uint8_t, 9>, 27> units; // rows, columns, boxes
     std::array<std::uint32_t, kCells> unitsOfCell;     // bit per unit holding the cell
+    // A row (or column) within one box, [direction][line][box part]: three cells.
+    std::array<std::array<std::array<std::array<std::uint8_t, 3>, 3>, 9>, 2> segments;
 
     Tables() : unitsOfCell{} {
         for (int i = 0; i < 9; ++i) {
@@ -23,6 +25,13 @@ struct Tables {
                     static_cast<std::uint8_t>(9 * (3 * (i / 3) + j / 3) + 3 * (i % 3) + j % 3);
             }
         }
+        for (int line = 0; line < 9; ++line)
+            for (int part = 0; part < 3; ++part)
+                for (int k = 0; k < 3; ++k) {
+                    segments[0][line][part][k] = static_cast<std::uint8_t>(9 * line + 3 * part + k);
+                    segments[1][line][part][k] =
+                        static_cast<std::uint8_t>(9 * (3 * part + k) + line);
+                }
         for (int unit = 0; unit < 27; ++unit)
             for (std::uint8_t cell : units[unit])
                 unitsOfCell[cell] |= 1u << unit;
@@ -108,13 +117,70 @@ bool Solver::PlaceHiddenSingle(State& state, int unit) const {
     return true;
 }
 
+bool Solver::Eliminate(State& state, const std::uint8_t* cells, DigitMask digits) const {
+    for (int k = 0; k < 3; ++k) {
+        const int cell = cells[k];
+        if (!(state.candidates[cell] & digits))
+            continue;
+        state.candidates[cell] &= static_cast<DigitMask>(~digits);
+        state.changedUnits |= GetTables().unitsOfCell[cell];
+        if (state.candidates[cell] == 0)
+            return false;
+        if (IsSingleDigit(state.candidates[cell]) && state.value[cell] == 0 &&
+            !Place(state, cell, DigitOf(state.candidates[cell])))
+            return false;
+    }
+    return true;
+}
+
+// A digit that a box can hold in one of its rows only leaves the rest of that row, and a digit
+// that a row can hold in one box only leaves the rest of that box; the same for columns. This
+// cuts the search trees that prove a puzzle has no solution, most of the counting work.
+bool Solver::ApplyLockedCandidates(State& state) const {
+    const auto segmentDigits = [&state](const std::array<std::uint8_t, 3>& cells) {
+        return static_cast<DigitMask>(state.candidates[cells[0]] | state.candidates[cells[1]] |
+                                      state.candidates[cells[2]]);
+    };
+    for (const auto& direction : GetTables().segments)
+        for (int line = 0; line < 9; ++line)
+            for (int part = 0; part < 3; ++part) {
+                const int firstLine = line - line % 3;
+                const DigitMask here = segmentDigits(direction[line][part]);
+                DigitMask restOfLine = 0, restOfBox = 0;
+                for (int k = 0; k < 3; ++k) {
+                    if (k != part)
+                        restOfLine |= segmentDigits(direction[line][k]);
+                    if (firstLine + k != line)
+                        restOfBox |= segmentDigits(direction[firstLine + k][part]);
+                }
+                const DigitMask boxOnlyHere = here & ~restOfBox;
+                const DigitMask lineOnlyHere = here & ~restOfLine;
+                for (int k = 0; k < 3; ++k) {
+                    if (k != part && !Eliminate(state, direction[line][k].data(), boxOnlyHere))
+                        return false;
+                    if (firstLine + k != line &&
+                        !Eliminate(state, direction[firstLine + k][part].data(), lineOnlyHere))
+                        return false;
+                }
+            }
+    return true;
+}
+
 // Only units whose candidates changed can hold a new hidden single, so only they are scanned.
 bool Solver::Propagate(State& state) const {
-    while (state.changedUnits && state.placed < kCells) {
-        const int unit = __builtin_ctz(state.changedUnits);
-        state.changedUnits &= state.changedUnits - 1;
-        if (!PlaceHiddenSingle(state, unit))
+    while (state.placed < kCells) {
+        while (state.changedUnits && state.placed < kCells) {
+            const int unit = __builtin_ctz(state.changedUnits);
+            state.changedUnits &= state.changedUnits - 1;
+            if (!PlaceHiddenSingle(state, unit))
+                return false;
+        }
+        if (state.placed == kCells)
+            break;
+        if (!ApplyLockedCandidates(state))
             return false;
+        if (!state.changedUnits)
+            break;
     }
     return true;
 }

@@ -9,7 +9,8 @@ namespace libgen {
 
 using DigitMask = std::uint16_t; // bit d - 1 set: digit d is still possible
 
-// A bitmask solver for counting solutions, with naked and hidden singles between guesses.
+// A bitmask solver for counting solutions, with naked and hidden singles and locked candidates
+// between guesses.
 class Solver {
 public:
     // Places the givens and applies singles; false when the puzzle contradicts itself.
@@ -36,6 +37,8 @@ private:
     bool Place(State& state, int cell, int digit) const;
     bool Propagate(State& state) const;
     bool PlaceHiddenSingle(State& state, int unit) const;
+    bool Eliminate(State& state, const std::uint8_t* cells, DigitMask digits) const;
+    bool ApplyLockedCandidates(State& state) const;
     void Search(const State& state, int limit, int& count, std::vector<Grid>* found) const;
 
     State m_root{};
