@@ -4,6 +4,7 @@
 #include "engine/rules.h"
 #include "tests/engine/reference_crc.h"
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -18,6 +19,7 @@ public:
     bool startSaved = false;
     bool stopAtFirst = false;
     int solutionCount = 0;
+    int maxDepth = 0;
     std::vector<Crc32> solutions;
     std::vector<Crc32> visited;
     std::function<void()> onDrain = [] {};
@@ -39,7 +41,8 @@ public:
             start = board;
             startSaved = true;
         }
-        Level();
+        maxDepth = 0;
+        Level(1);
         if (!solutions.empty()) {
             board = solution;
         }
@@ -74,7 +77,8 @@ private:
         solution = board;
     }
 
-    void Level() {
+    void Level(int depth) {
+        maxDepth = std::max(maxDepth, depth);
         CBoard local;
         for (int r = 0; r < 9; ++r) {
             for (int c = 0; c < 9; ++c) {
@@ -99,7 +103,7 @@ private:
                     } else {
                         visited.push_back(Key(board));
                         local = board;
-                        Level();
+                        Level(depth + 1);
                         board = local;
                     }
                 }

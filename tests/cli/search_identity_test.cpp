@@ -1,0 +1,63 @@
+// The fast search against the plain reference: identical report lines, trace digest included,
+// for every puzzle of the identity set.
+#include "tests/engine/reference_search.h"
+#include "tools/cli/batch_search.h"
+#include "tools/cli/puzzle_input.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+SearchReport ReferenceReport(const PuzzleLine& puzzle, bool stopAtFirst) {
+    ReferenceSearch search;
+    SetUpFromRows(search.board, puzzle.rows);
+    search.start = search.board;
+    search.startSaved = true;
+    search.stopAtFirst = stopAtFirst;
+    SearchReport report;
+    search.onDrain = [&] {
+        ++report.drains;
+        FoldIntoDigest(report.traceDigest, ReferenceSearch::Key(search.board));
+    };
+    search.Run();
+    report.lineNumber = puzzle.lineNumber;
+    report.solutions = static_cast<int>(search.solutions.size());
+    report.board = search.board;
+    report.visited = static_cast<int>(search.visited.size());
+    report.maxDepth = search.maxDepth;
+    return report;
+}
+
+std::string FastLine(CBatchSearch& search, const PuzzleLine& puzzle, bool stopAtFirst) {
+    SearchReport report = search.Run(puzzle.lineNumber, puzzle.rows, stopAtFirst);
+    report.milliseconds = 0;
+    return FormatReport(report);
+}
+
+std::vector<PuzzleLine> IdentityPuzzles() {
+    std::ifstream file(KESTROVA_IDENTITY_PUZZLES);
+    return ReadPuzzleLines(file).puzzles;
+}
+
+class SearchIdentity : public testing::TestWithParam<bool> {};
+
+TEST_P(SearchIdentity, FastSearchReportsWhatTheReferenceReports) {
+    const bool stopAtFirst = GetParam();
+    const std::vector<PuzzleLine> puzzles = IdentityPuzzles();
+    ASSERT_GE(puzzles.size(), 36u);
+    CBatchSearch search;
+    for (const PuzzleLine& puzzle : puzzles) {
+        EXPECT_EQ(FastLine(search, puzzle, stopAtFirst),
+                  FormatReport(ReferenceReport(puzzle, stopAtFirst)))
+            << "line " << puzzle.lineNumber;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SolveAndProve, SearchIdentity, testing::Values(true, false),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Solve" : "Prove";
+                         });
+
+} // namespace

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "engine/board.h"
+
+#include <string>
+
+// What one search of the batch tool reports: the outcome, the position it ends on, and the
+// figures that pin down the path it took.
+struct SearchReport {
+    int lineNumber = 0;
+    int solutions = 0;
+    CBoard board{};
+    int visited = 0;
+    int maxDepth = 0;
+    long long drains = 0;
+    Crc32 traceDigest = 0xFFFFFFFFu;
+    double milliseconds = 0;
+};
+
+// The header line naming the tab-separated columns.
+std::string ReportHeader();
+
+// One tab-separated output line.
+std::string FormatReport(const SearchReport& report);
+
+// Folds the identity CRC of the position at a drain into the trace digest, least significant
+// byte first.
+void FoldIntoDigest(Crc32& digest, Crc32 identityCrc);
+
+// Sets a board up from 81 characters row by row ('0' or '.' empty) as the library loader does:
+// each cell placed in turn on a cleared board.
+void SetUpFromRows(CBoard& board, const std::string& rows);
