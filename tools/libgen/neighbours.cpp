@@ -68,19 +68,29 @@ bool IsAmong(const Given& given, const std::vector<Given>& list) {
     return false;
 }
 
-// Tries every single given added to a reduced puzzle (from cell firstCell on, none of the
-// excluded ones) and passes on each result with one solution. Cells the givens already fix
-// by singles are skipped: their digit keeps every solution, any other digit none.
+using DigitsPerCell = std::array<DigitMask, kCells>;
+
+DigitsPerCell CandidatesOf(const Solver& solver) {
+    DigitsPerCell candidates;
+    for (int cell = 0; cell < kCells; ++cell)
+        candidates[cell] = solver.Candidates(cell);
+    return candidates;
+}
+
+// Tries every single given added to a reduced puzzle (from cell firstCell on, only allowed
+// digits, none of the excluded givens) and passes on each result with one solution. Cells the
+// givens already fix by singles are skipped: their digit keeps every solution, any other none.
 void AddOneGiven(const Grid& reduced, const Solver& reducedSolver, int firstCell,
-                 const std::vector<Given>& excluded, SeenSolutions& seen, SolutionPool* pool,
-                 const PuzzleSink& sink) {
+                 const DigitsPerCell& allowed, const std::vector<Given>& excluded,
+                 SeenSolutions& seen, SolutionPool* pool, const PuzzleSink& sink) {
     const Grid settled = reducedSolver.Settled();
     std::vector<Grid> found;
     Solver solver;
     for (int cell = firstCell; cell < kCells; ++cell) {
         if (settled[cell] != 0)
             continue;
-        for (DigitMask options = reducedSolver.Candidates(cell); options; options &= options - 1) {
+        for (DigitMask options = reducedSolver.Candidates(cell) & allowed[cell]; options;
+             options &= options - 1) {
             const Given added{cell, __builtin_ctz(options) + 1};
             if (seen.SeenTwice(added.cell, added.digit) || IsAmong(added, excluded))
                 continue;
@@ -115,17 +125,41 @@ Grid Without(Grid puzzle, const std::vector<Given>& removed) {
     return puzzle;
 }
 
+// The digits each cell takes in at least one solution. A digit that no solution has would
+// otherwise be tried after every first given added, each time proved impossible by a full
+// search; proving it once here is far cheaper.
+DigitsPerCell DigitsInSomeSolution(const Solver& reducedSolver, SolutionPool& pool) {
+    DigitsPerCell possible{};
+    std::vector<Grid> found;
+    Solver probe;
+    for (int cell = 0; cell < kCells; ++cell)
+        for (DigitMask options = reducedSolver.Candidates(cell); options; options &= options - 1) {
+            const DigitMask bit = options & -options;
+            if (possible[cell] & bit)
+                continue;
+            found.clear();
+            if (!probe.LoadWithGiven(reducedSolver, cell, __builtin_ctz(bit) + 1) ||
+                probe.CountSolutions(1, &found) == 0)
+                continue;
+            for (int other = 0; other < kCells; ++other)
+                possible[other] |= static_cast<DigitMask>(1u << (found[0][other] - 1));
+            pool.Add(found);
+        }
+    return possible;
+}
+
 void AddTwoGivens(const Grid& reduced, const std::vector<Given>& removed, const PuzzleSink& sink) {
     Solver reducedSolver;
     if (!reducedSolver.Load(reduced))
         return;
     const Grid settled = reducedSolver.Settled();
     SolutionPool pool;
+    const DigitsPerCell possible = DigitsInSomeSolution(reducedSolver, pool);
     Solver firstSolver;
     for (int cell = 0; cell < kCells; ++cell) {
         if (settled[cell] != 0)
             continue;
-        for (DigitMask options = reducedSolver.Candidates(cell); options; options &= options - 1) {
+        for (DigitMask options = possible[cell]; options; options &= options - 1) {
             const Given first{cell, __builtin_ctz(options) + 1};
             if (IsAmong(first, removed))
                 continue;
@@ -135,7 +169,7 @@ void AddTwoGivens(const Grid& reduced, const std::vector<Given>& removed, const 
             withFirst[first.cell] = static_cast<std::uint8_t>(first.digit);
             SeenSolutions seen;
             pool.SeedWith(first, seen);
-            AddOneGiven(withFirst, firstSolver, cell + 1, removed, seen, &pool, sink);
+            AddOneGiven(withFirst, firstSolver, cell + 1, possible, removed, seen, &pool, sink);
         }
     }
 }
@@ -150,7 +184,7 @@ void ForEachOneSwapNeighbour(const Grid& puzzle, const PuzzleSink& sink) {
         if (!solver.Load(reduced))
             continue;
         SeenSolutions seen;
-        AddOneGiven(reduced, solver, 0, removed, seen, nullptr, sink);
+        AddOneGiven(reduced, solver, 0, CandidatesOf(solver), removed, seen, nullptr, sink);
     }
 }
 
