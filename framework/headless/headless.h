@@ -53,7 +53,7 @@ enum class DrawKind { Rectangle, MoveTo, LineTo, Text };
 // One drawing operation with the state of the drawing context it was made in. Lines run from
 // (x, y) to (x2, y2); rectangles span (x, y) to (x2, y2); text starts at (x, y).
 struct DrawOp {
-    DrawKind kind;
+    DrawKind kind = DrawKind::Text;
     int x = 0;
     int y = 0;
     int x2 = 0;

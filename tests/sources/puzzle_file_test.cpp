@@ -1,0 +1,107 @@
+#include "sources/puzzle_file.h"
+
+#include "test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+std::vector<unsigned char> Values(unsigned char fill) {
+    return std::vector<unsigned char>(kPuzzleFileLength, fill);
+}
+
+TEST(PuzzleFileRead, TakesTheFirst81BytesOfALongerFile) {
+    TempFolder folder;
+    std::vector<unsigned char> bytes = Values(3);
+    bytes.resize(100, 7);
+    WriteBytes(folder.File("long.sud"), bytes);
+    PuzzleFileValues values;
+    ASSERT_TRUE(ReadPuzzleFile(folder.File("long.sud"), values));
+    EXPECT_TRUE(
+        std::all_of(std::begin(values), std::end(values), [](unsigned char v) { return v == 3; }));
+}
+
+TEST(PuzzleFileRead, CellsPastTheEndOfAShortFileAreEmpty) {
+    TempFolder folder;
+    WriteBytes(folder.File("short.sud"), {5, 6, 7});
+    PuzzleFileValues values;
+    std::fill(std::begin(values), std::end(values), 9);
+    ASSERT_TRUE(ReadPuzzleFile(folder.File("short.sud"), values));
+    EXPECT_EQ(5, values[0]);
+    EXPECT_EQ(7, values[2]);
+    EXPECT_TRUE(std::all_of(values + 3, std::end(values), [](unsigned char v) { return v == 0; }));
+}
+
+TEST(PuzzleFileRead, FailsForAMissingFile) {
+    TempFolder folder;
+    PuzzleFileValues values;
+    EXPECT_FALSE(ReadPuzzleFile(folder.File("none.sud"), values));
+}
+
+TEST(PuzzleFileWrite, ReplacesAnExistingFileWithExactly81Bytes) {
+    TempFolder folder;
+    const std::string path = folder.File("board.sud");
+    WriteBytes(path, std::vector<unsigned char>(200, 1));
+    PuzzleFileValues values;
+    for (std::size_t i = 0; i < kPuzzleFileLength; ++i) {
+        values[i] = static_cast<unsigned char>(i % 10);
+    }
+    ASSERT_TRUE(WritePuzzleFile(path, values));
+    EXPECT_EQ(std::vector<unsigned char>(std::begin(values), std::end(values)), ReadBytes(path));
+    // Nothing is left beside it.
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder.Path()),
+                               std::filesystem::directory_iterator()));
+}
+
+TEST(PuzzleFileWrite, AFailedWriteKeepsTheOldFileWhole) {
+    TempFolder folder;
+    const std::string path = folder.File("board.sud");
+    const std::vector<unsigned char> old = Values(4);
+    WriteBytes(path, old);
+    // A folder where the temporary file would go makes the write fail before the target is
+    // touched.
+    std::filesystem::create_directory(path + ".kestrova-tmp");
+    PuzzleFileValues values = {};
+    EXPECT_FALSE(WritePuzzleFile(path, values));
+    EXPECT_EQ(old, ReadBytes(path));
+}
+
+TEST(PuzzleFileWrite, FailsIntoAMissingFolderWithoutLeavingAnything) {
+    TempFolder folder;
+    PuzzleFileValues values = {};
+    EXPECT_FALSE(WritePuzzleFile(folder.File("missing/board.sud"), values));
+    EXPECT_FALSE(FileExists(folder.File("missing")));
+}
+
+CBoard BoardWithHashes(Crc32 identity, Crc32 fingerprint) {
+    CBoard board;
+    board.Init();
+    board.m_imageCrc[0] = identity;
+    board.m_fingerprint = fingerprint;
+    return board;
+}
+
+TEST(ProposedFileName, IsOnePairWhenTheBoardIsItsStart) {
+    const CBoard board = BoardWithHashes(0x1234ABCDu, 0xFEDCBA98u);
+    const std::string name = ProposedFileName(board, board);
+    EXPECT_EQ("1234ABCD-FEDCBA98.sud", name);
+    EXPECT_EQ(21u, name.size());
+}
+
+TEST(ProposedFileName, PutsTheStartPairFirstWhenTheBoardDiffers) {
+    const CBoard start = BoardWithHashes(0x11111111u, 0x22222222u);
+    const CBoard board = BoardWithHashes(0x33333333u, 0x44444444u);
+    const std::string name = ProposedFileName(start, board);
+    EXPECT_EQ("11111111-22222222 - 33333333-44444444.sud", name);
+    EXPECT_EQ(41u, name.size());
+}
+
+TEST(ProposedFileName, PadsShortHashesWithBlanks) {
+    const CBoard board = BoardWithHashes(0xABCDu, 0x0u);
+    EXPECT_EQ("    ABCD-       0.sud", ProposedFileName(board, board));
+}
+
+} // namespace

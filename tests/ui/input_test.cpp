@@ -1,0 +1,248 @@
+#include "window_fixture.h"
+
+#include "framework/wait_cursor.h"
+#include "resources/resource.h"
+
+#include <algorithm>
+
+namespace {
+
+class Input : public WindowTest {
+protected:
+    // Fills every cell of the board with the solved grid except (8, 8).
+    void FillAllButLastCell() {
+        for (int r = 0; r < 9; ++r) {
+            for (int c = 0; c < 9; ++c) {
+                if (c != 8 || r != 8) {
+                    Window().m_board.Place(c, r, static_cast<unsigned char>(SolvedDigit(c, r)));
+                }
+            }
+        }
+    }
+
+    int Filled() {
+        const auto& values = Window().m_board.m_value;
+        return static_cast<int>(std::count_if(std::begin(values), std::end(values),
+                                              [](unsigned char v) { return v != 0; }));
+    }
+
+    bool SelectionFramePainted() const {
+        const auto& ops = headless::LastPaint();
+        return std::any_of(ops.begin(), ops.end(), [](const headless::DrawOp& op) {
+            return op.kind == headless::DrawKind::LineTo && op.pen.colour == RGB(220, 100, 100);
+        });
+    }
+};
+
+TEST_F(Input, TheMarginsCountAsTheFirstColumnAndRow) {
+    Click(5, 5);
+    EXPECT_EQ(0, Window().m_selCol);
+    EXPECT_EQ(0, Window().m_selRow);
+    Click(486, 486);
+    EXPECT_EQ(8, Window().m_selCol);
+    EXPECT_EQ(8, Window().m_selRow);
+    Click(487, 100);
+    EXPECT_EQ(-1, Window().m_selCol);
+    EXPECT_EQ(-1, Window().m_selRow);
+}
+
+TEST_F(Input, AClickOnAFilledCellOnlyDropsTheSelection) {
+    ShowPuzzle(0);
+    Click(36 + 53 * 4, 36);
+    const int paints = headless::PaintCount();
+    Click(36, 36);
+    EXPECT_EQ(-1, Window().m_selCol);
+    EXPECT_EQ(paints + 1, headless::PaintCount());
+    EXPECT_EQ(5, Filled());
+    EXPECT_TRUE(headless::FileDialogs().empty());
+}
+
+TEST_F(Input, ClearAnswersItsWholeRangeAndNothingBeside) {
+    for (const CPoint& outside :
+         {CPoint(199, 505), CPoint(231, 505), CPoint(215, 499), CPoint(215, 516)}) {
+        ShowPuzzle(0);
+        Click(outside.x, outside.y);
+        EXPECT_EQ(5, Filled()) << outside.x << "," << outside.y;
+    }
+    for (const CPoint& inside : {CPoint(200, 500), CPoint(230, 515)}) {
+        ShowPuzzle(0);
+        Click(inside.x, inside.y);
+        EXPECT_EQ(0, Filled()) << inside.x << "," << inside.y;
+    }
+}
+
+TEST_F(Input, TheLabelReloadsThePuzzleAndItsNumberOpensTheBox) {
+    ShowPuzzle(5);
+    Enter(4, 0, 5);
+    Click(410, 500);
+    EXPECT_EQ(5, Filled());
+    EXPECT_TRUE(headless::Dialogs().empty());
+
+    Enter(4, 0, 5);
+    // x = 430 lies in both ranges: the reload runs, then the box opens (and is cancelled).
+    Click(430, 505);
+    EXPECT_EQ(5, Filled());
+    ASSERT_EQ(1u, headless::Dialogs().size());
+    EXPECT_EQ(static_cast<UINT>(IDD_ABOUTBOX), headless::Dialogs()[0].templateId);
+
+    Click(470, 515);
+    EXPECT_EQ(2u, headless::Dialogs().size());
+    Click(471, 515);
+    EXPECT_EQ(2u, headless::Dialogs().size());
+}
+
+TEST_F(Input, CluesTwiceRestoresTheDisplay) {
+    Click(10, 530);
+    EXPECT_TRUE(Window().m_showClues);
+    Click(60, 545);
+    EXPECT_FALSE(Window().m_showClues);
+    Click(61, 545);
+    EXPECT_FALSE(Window().m_showClues);
+}
+
+TEST_F(Input, SaveOffersTheBoardEvenAfterAnEarlierCancel) {
+    ShowPuzzle(0);
+    Window().m_offerSave = false;
+    Window().m_stopAtFirst = false;
+    Click(355, 507);
+    ASSERT_EQ(1u, headless::FileDialogs().size());
+    EXPECT_FALSE(headless::FileDialogs()[0].open);
+    EXPECT_TRUE(Window().m_stopAtFirst);
+    // The default answer cancels the dialog.
+    EXPECT_FALSE(Window().m_offerSave);
+
+    Click(285, 507);
+    ASSERT_EQ(2u, headless::FileDialogs().size());
+    EXPECT_TRUE(headless::FileDialogs()[1].open);
+}
+
+TEST_F(Input, SolveFindsOneSolutionWithoutACautionAndOffersItOnce) {
+    ShowPuzzle(0);
+    Click(230, 537);
+    EXPECT_TRUE(headless::MessageBoxes().empty());
+    EXPECT_EQ(1, Window().m_solutions.GetSize());
+    EXPECT_TRUE(Window().m_board.IsSolved());
+    EXPECT_EQ(1u, headless::FileDialogs().size());
+    EXPECT_FALSE(Window().m_searching);
+    EXPECT_EQ(0, CWaitCursor::Count());
+    EXPECT_FALSE(headless::WaitCursorShown());
+}
+
+TEST_F(Input, ProveCautionsFirstAndFlagsASecondSolution) {
+    ShowPuzzle(0);
+    Click(370, 540);
+    ASSERT_EQ(1u, headless::MessageBoxes().size());
+    EXPECT_EQ("Caution non-valid puzzles may take a while to process, please be patient.",
+              headless::MessageBoxes()[0].text);
+    EXPECT_EQ(2, Window().m_solutions.GetSize());
+    // The first offer was cancelled, so the second solution is not offered.
+    EXPECT_EQ(1u, headless::FileDialogs().size());
+    ASSERT_NE(nullptr, TextAt(10, 515));
+    EXPECT_EQ("NOT REAL SUDOKU 2 or more sulutions exist.", TextAt(10, 515)->text);
+}
+
+TEST_F(Input, DuringASearchClicksAreDroppedAndKeysOnlyRepaint) {
+    ShowPuzzle(0);
+    bool ranDuringSearch = false;
+    headless::PostCallback([this, &ranDuringSearch] {
+        ranDuringSearch = true;
+        EXPECT_TRUE(Window().m_searching);
+        EXPECT_TRUE(headless::WaitCursorShown());
+        const int paints = headless::PaintCount();
+        const std::size_t defaulted = headless::DefaultedMessages().size();
+        Click(36 + 53 * 4, 36);
+        RightClick(36, 36);
+        EXPECT_EQ(-1, Window().m_selCol);
+        EXPECT_EQ(paints, headless::PaintCount());
+        EXPECT_EQ(defaulted, headless::DefaultedMessages().size());
+        Key('5');
+        EXPECT_EQ(paints + 1, headless::PaintCount());
+    });
+    Click(230, 537);
+    EXPECT_TRUE(ranDuringSearch);
+    EXPECT_EQ(1, Window().m_solutions.GetSize());
+}
+
+TEST_F(Input, TheNumberBoxLoadsAPuzzleUnderARunningSearch) {
+    ShowPuzzle(0);
+    headless::ScriptDialog({IDD_ABOUTBOX, {{IDC_PUZZLE_NUMBER, "7"}}, IDOK});
+    headless::PostMessage(Window(), WM_SYSCOMMAND, IDM_ABOUTBOX);
+    Click(230, 537);
+    EXPECT_EQ(7, Window().m_puzzleNumber);
+    EXPECT_FALSE(Window().m_searching);
+}
+
+TEST_F(Input, RightClickTakesAGivenOutOfTheStartAsWell) {
+    ShowPuzzle(0);
+    RightClick(36, 36);
+    EXPECT_EQ(0, Window().m_board.Value(0, 0));
+    EXPECT_EQ(0, Window().m_start.Value(0, 0));
+    EXPECT_FALSE(Window().m_startSaved);
+}
+
+TEST_F(Input, RightClickTakesAnEnteredDigitOutOfTheBoardOnly) {
+    ShowPuzzle(0);
+    Enter(4, 0, 5);
+    Click(36 + 53 * 5, 36);
+    RightClick(36 + 53 * 4, 36);
+    EXPECT_EQ(0, Window().m_board.Value(4, 0));
+    EXPECT_EQ(1, Window().m_start.Value(0, 0));
+    EXPECT_TRUE(Window().m_startSaved);
+    EXPECT_EQ(-1, Window().m_selCol);
+}
+
+TEST_F(Input, MainAndKeypadDigitsFillTheSelectedCellAndOtherKeysDoNot) {
+    Click(36, 36);
+    Key(VK_NUMPAD0 + 7);
+    EXPECT_EQ(7, Window().m_board.Value(0, 0));
+    for (UINT key : {UINT('0'), VK_NUMPAD0, UINT('A'), UINT(VK_NUMPAD9 + 1)}) {
+        Click(36 + 53, 36);
+        Key(key);
+        EXPECT_EQ(0, Window().m_board.Value(1, 0)) << key;
+    }
+    Click(36 + 53, 36);
+    Key('9');
+    EXPECT_EQ(9, Window().m_board.Value(1, 0));
+}
+
+TEST_F(Input, AKeyWithoutSelectionOnlyRepaints) {
+    const int paints = headless::PaintCount();
+    Key('5');
+    EXPECT_EQ(0, Filled());
+    EXPECT_EQ(paints + 1, headless::PaintCount());
+}
+
+TEST_F(Input, ARefusedDigitIsDroppedSilentlyWithTheSelection) {
+    ShowPuzzle(0);
+    Click(36 + 53 * 4, 36);
+    Key('1');
+    EXPECT_EQ(0, Window().m_board.Value(4, 0));
+    EXPECT_TRUE(headless::MessageBoxes().empty());
+    EXPECT_EQ(-1, Window().m_selCol);
+}
+
+TEST_F(Input, TheLastDigitShowsFinishedBeforeTheRepaintThatStillFramesTheCell) {
+    FillAllButLastCell();
+    Click(36 + 53 * 8, 36 + 53 * 8);
+    const int paints = headless::PaintCount();
+    Key(static_cast<UINT>('0' + SolvedDigit(8, 8)));
+    ASSERT_EQ(1u, headless::MessageBoxes().size());
+    EXPECT_EQ("SuDoKu Finished", headless::MessageBoxes()[0].text);
+    EXPECT_EQ(paints, headless::MessageBoxes()[0].paintsBefore);
+    EXPECT_EQ(paints + 1, headless::PaintCount());
+    EXPECT_TRUE(SelectionFramePainted());
+    EXPECT_EQ(-1, Window().m_selCol);
+    EXPECT_EQ(-1, Window().m_selRow);
+}
+
+TEST_F(Input, ADigitThatLeavesACellWithoutCandidatesShowsDeadEnd) {
+    for (int c = 0; c < 7; ++c) {
+        Window().m_board.Place(c, 0, static_cast<unsigned char>(c + 1));
+    }
+    Window().m_board.Place(8, 1, 9);
+    Enter(7, 0, 8);
+    ASSERT_EQ(1u, headless::MessageBoxes().size());
+    EXPECT_EQ("Dead End", headless::MessageBoxes()[0].text);
+}
+
+} // namespace

@@ -1,0 +1,83 @@
+#include "window_fixture.h"
+
+#include "made_up_library.h"
+
+#include <cstring>
+
+namespace {
+
+const std::vector<unsigned char>& SharedLibrary() {
+    static const std::vector<unsigned char> library = MadeUpLibrary();
+    return library;
+}
+
+} // namespace
+
+void WindowTest::SetUp() {
+    headless::Reset();
+    m_window = std::make_unique<CSuDoKuDlg>();
+    m_attached = std::make_unique<headless::AttachedWindow>(*m_window);
+    const std::vector<unsigned char>& library = SharedLibrary();
+    m_window->m_library.reset(new unsigned char[library.size()]);
+    std::memcpy(m_window->m_library.get(), library.data(), library.size());
+}
+
+void WindowTest::ShowPuzzle(int number) {
+    m_window->m_puzzleNumber = number;
+    m_window->ShowLibraryPuzzle();
+}
+
+void WindowTest::Click(int x, int y) {
+    headless::SendMessage(*m_window, WM_LBUTTONDOWN, 0, MAKELPARAM(x, y));
+}
+
+void WindowTest::RightClick(int x, int y) {
+    headless::SendMessage(*m_window, WM_RBUTTONDOWN, 0, MAKELPARAM(x, y));
+}
+
+void WindowTest::Key(UINT key) {
+    headless::SendMessage(*m_window, WM_KEYDOWN, key, 1);
+}
+
+void WindowTest::Enter(int c, int r, int digit) {
+    Click(36 + 53 * c, 36 + 53 * r);
+    Key(static_cast<UINT>('0' + digit));
+}
+
+std::vector<headless::DrawOp> WindowTest::Texts() const {
+    std::vector<headless::DrawOp> texts;
+    for (const headless::DrawOp& op : headless::LastPaint()) {
+        if (op.kind == headless::DrawKind::Text) {
+            texts.push_back(op);
+        }
+    }
+    return texts;
+}
+
+const headless::DrawOp* WindowTest::TextAt(int x, int y) const {
+    const headless::DrawOp* found = nullptr;
+    for (const headless::DrawOp& op : headless::LastPaint()) {
+        if (op.kind == headless::DrawKind::Text && op.x == x && op.y == y) {
+            found = &op;
+        }
+    }
+    return found;
+}
+
+::testing::AssertionResult SameBoard(const CBoard& expected, const CBoard& actual) {
+    if (std::memcmp(expected.m_value, actual.m_value, sizeof expected.m_value) != 0) {
+        return ::testing::AssertionFailure() << "values differ";
+    }
+    if (std::memcmp(expected.m_candidate, actual.m_candidate, sizeof expected.m_candidate) != 0) {
+        return ::testing::AssertionFailure() << "candidates differ";
+    }
+    if (std::memcmp(expected.m_imageCrc, actual.m_imageCrc, sizeof expected.m_imageCrc) != 0 ||
+        expected.m_fingerprint != actual.m_fingerprint) {
+        return ::testing::AssertionFailure() << "hashes differ";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+int SolvedDigit(int c, int r) {
+    return (3 * (r % 3) + r / 3 + c) % 9 + 1;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "framework/headless/headless.h"
+#include "ui/sudoku_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// A player window on the headless backend with the made-up library loaded, as OnInitDialog
+// leaves it once the library check has passed.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    CSuDoKuDlg& Window() { return *m_window; }
+
+    void ShowPuzzle(int number);
+    void Click(int x, int y);
+    void RightClick(int x, int y);
+    void Key(UINT key);
+    // Selects cell (c, r) by a click in its middle and types a digit.
+    void Enter(int c, int r, int digit);
+
+    // The texts of the last paint.
+    std::vector<headless::DrawOp> Texts() const;
+    // The text drawn last at (x, y) in the last paint, or nullptr.
+    const headless::DrawOp* TextAt(int x, int y) const;
+
+private:
+    std::unique_ptr<CSuDoKuDlg> m_window;
+    std::unique_ptr<headless::AttachedWindow> m_attached;
+};
+
+// Every value and candidate flag and the hash fields of two boards agree.
+::testing::AssertionResult SameBoard(const CBoard& expected, const CBoard& actual);
+
+// A solved grid: the digit of (c, r).
+int SolvedDigit(int c, int r);
