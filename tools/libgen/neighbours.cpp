@@ -79,7 +79,7 @@ DigitsPerCell CandidatesOf(const Solver& solver) {
 
 // Tries every single given added to a reduced puzzle (from cell firstCell on, only allowed
 // digits, none of the excluded givens) and passes on each result with one solution. Cells the
-// givens already fix by singles are skipped: their digit keeps every solution, any other none.
+// givens already fix are skipped: their digit keeps every solution, any other digit none.
 void AddOneGiven(const Grid& reduced, const Solver& reducedSolver, int firstCell,
                  const DigitsPerCell& allowed, const std::vector<Given>& excluded,
                  SeenSolutions& seen, SolutionPool* pool, const PuzzleSink& sink) {

@@ -117,9 +117,9 @@ bool Solver::PlaceHiddenSingle(State& state, int unit) const {
     return true;
 }
 
-bool Solver::Eliminate(State& state, const std::uint8_t* cells, DigitMask digits) const {
-    for (int k = 0; k < 3; ++k) {
-        const int cell = cells[k];
+bool Solver::Eliminate(State& state, const std::array<std::uint8_t, 3>& cells,
+                       DigitMask digits) const {
+    for (std::uint8_t cell : cells) {
         if (!(state.candidates[cell] & digits))
             continue;
         state.candidates[cell] &= static_cast<DigitMask>(~digits);
@@ -156,10 +156,10 @@ bool Solver::ApplyLockedCandidates(State& state) const {
                 const DigitMask boxOnlyHere = here & ~restOfBox;
                 const DigitMask lineOnlyHere = here & ~restOfLine;
                 for (int k = 0; k < 3; ++k) {
-                    if (k != part && !Eliminate(state, direction[line][k].data(), boxOnlyHere))
+                    if (k != part && !Eliminate(state, direction[line][k], boxOnlyHere))
                         return false;
                     if (firstLine + k != line &&
-                        !Eliminate(state, direction[firstLine + k][part].data(), lineOnlyHere))
+                        !Eliminate(state, direction[firstLine + k][part], lineOnlyHere))
                         return false;
                 }
             }

@@ -2,6 +2,7 @@
 
 #include "grid.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -13,12 +14,12 @@ using DigitMask = std::uint16_t; // bit d - 1 set: digit d is still possible
 // between guesses.
 class Solver {
 public:
-    // Places the givens and applies singles; false when the puzzle contradicts itself.
+    // Places the givens and propagates them; false when the puzzle contradicts itself.
     bool Load(const Grid& puzzle);
     // The same as loading the base's puzzle with one given more, without redoing the base's work.
     bool LoadWithGiven(const Solver& base, int cell, int digit);
 
-    // The digits fixed by the givens through singles alone (after a successful Load).
+    // The digits the givens fix before any guess (after a successful load).
     Grid Settled() const;
     DigitMask Candidates(int cell) const { return m_root.candidates[cell]; }
 
@@ -37,7 +38,7 @@ private:
     bool Place(State& state, int cell, int digit) const;
     bool Propagate(State& state) const;
     bool PlaceHiddenSingle(State& state, int unit) const;
-    bool Eliminate(State& state, const std::uint8_t* cells, DigitMask digits) const;
+    bool Eliminate(State& state, const std::array<std::uint8_t, 3>& cells, DigitMask digits) const;
     bool ApplyLockedCandidates(State& state) const;
     void Search(const State& state, int limit, int& count, std::vector<Grid>* found) const;
 
