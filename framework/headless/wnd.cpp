@@ -85,6 +85,8 @@ const std::vector<UINT>& DefaultedMessages() {
 
 } // namespace headless
 
+// A window object without a window, as in a test that never attached one, ignores what would
+// need the window.
 void CWnd::Invalidate(BOOL) {
     if (m_hWnd) {
         m_hWnd->invalid = true;
@@ -111,6 +113,9 @@ CMenu* CWnd::GetSystemMenu(BOOL) {
 }
 
 HICON CWnd::SetIcon(HICON icon, BOOL bigIcon) {
+    if (!m_hWnd) {
+        return nullptr;
+    }
     HICON& slot = m_hWnd->icons[bigIcon ? ICON_BIG : ICON_SMALL];
     HICON previous = slot;
     slot = icon;
@@ -118,16 +123,25 @@ HICON CWnd::SetIcon(HICON icon, BOOL bigIcon) {
 }
 
 BOOL CWnd::ShowWindow(int command) {
+    if (!m_hWnd) {
+        return FALSE;
+    }
     m_hWnd->placementCalls.push_back("ShowWindow " + std::to_string(command));
     return TRUE;
 }
 
 HWND CWnd::SetActiveWindow() {
+    if (!m_hWnd) {
+        return nullptr;
+    }
     m_hWnd->placementCalls.push_back("SetActiveWindow");
     return m_hWnd;
 }
 
 BOOL CWnd::SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags) {
+    if (!m_hWnd) {
+        return FALSE;
+    }
     std::ostringstream call;
     call << "SetWindowPos " << (insertAfter == m_hWnd ? "self" : "other") << ' ' << x << ' ' << y
          << ' ' << width << ' ' << height << " 0x" << std::hex << flags;
@@ -140,10 +154,16 @@ std::string CWnd::GetDlgItemText(int id, std::size_t maxChars) const {
 }
 
 void CWnd::SetDlgItemText(int id, const std::string& text) {
+    if (!m_hWnd) {
+        return;
+    }
     m_hWnd->controls[id] = text;
 }
 
 void CWnd::FocusAndSelectAll(int id) {
+    if (!m_hWnd) {
+        return;
+    }
     m_hWnd->selectedAllControl = id;
 }
 
