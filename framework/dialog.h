@@ -44,9 +44,6 @@ public:
     // Moves data from the controls to the members (TRUE) or back; false when refused.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
-    UINT GetTemplateId() const { return m_templateId; }
-    CWnd* GetParentWindow() const { return m_parent; }
-
     // Runs the handler of one message. True when the handler has answered it (result holds the
     // answer); false when the message is left to the platform's default processing.
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -24,8 +24,6 @@ public:
     CWnd& operator=(const CWnd&) = delete;
     virtual ~CWnd() = default;
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
-
     // Marks the whole client area for repainting, with the background erased when asked.
     void Invalidate(BOOL erase = TRUE);
     // Paints at once whatever is marked for repainting.

@@ -1,3 +1,4 @@
+#include "layout.h"
 #include "sudoku_dlg.h"
 
 #include "framework/message_box.h"
@@ -10,19 +11,16 @@ const char* const kCaution =
 const char* const kFinished = "SuDoKu Finished";
 const char* const kDeadEnd = "Dead End";
 
-constexpr int kBoardStart = 10;
-constexpr int kCellPitch = 53;
+bool IsCell(int c, int r) {
+    return c >= 0 && c <= 8 && r >= 0 && r <= 8;
+}
 
 // Truncation toward zero makes the margins left of and above the board count as column and
 // row 0.
 bool HitCell(CPoint point, int& c, int& r) {
-    c = (point.x - kBoardStart) / kCellPitch;
-    r = (point.y - kBoardStart) / kCellPitch;
-    return c >= 0 && c <= 8 && r >= 0 && r <= 8;
-}
-
-bool IsCell(int c, int r) {
-    return c >= 0 && c <= 8 && r >= 0 && r <= 8;
+    c = (point.x - kBoardOrigin) / kCellPitch;
+    r = (point.y - kBoardOrigin) / kCellPitch;
+    return IsCell(c, r);
 }
 
 // The digit of a main-keyboard or keypad digit key; 0 for every other key.

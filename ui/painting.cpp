@@ -1,3 +1,4 @@
+#include "layout.h"
 #include "sudoku_dlg.h"
 
 #include "sources/library.h"
@@ -30,9 +31,7 @@ const COLORREF kStatusColour = RGB(20, 20, 20);
 const COLORREF kWarningColour = RGB(255, 20, 20);
 
 // Lines and frames take one extra pixel per box; digits and marks step by the cell pitch alone.
-constexpr int kBoardStart = 10;
 constexpr int kBoardEnd = 490;
-constexpr int kCellPitch = 53;
 constexpr int kSelectionSize = 54;
 const int kBoxLines[] = {10, 170, 330, 490};
 const int kCellLines[] = {63, 116, 223, 276, 383, 436};
@@ -62,21 +61,21 @@ template <typename... Values> std::string Format(const char* format, Values... v
 
 template <std::size_t N> void DrawVerticalLines(CDC& dc, const int (&xs)[N]) {
     for (int x : xs) {
-        dc.MoveTo(x, kBoardStart);
+        dc.MoveTo(x, kBoardOrigin);
         dc.LineTo(x, kBoardEnd);
     }
 }
 
 template <std::size_t N> void DrawHorizontalLines(CDC& dc, const int (&ys)[N]) {
     for (int y : ys) {
-        dc.MoveTo(kBoardStart, y);
+        dc.MoveTo(kBoardOrigin, y);
         dc.LineTo(kBoardEnd, y);
     }
 }
 
 void DrawSelectionFrame(CDC& dc, int c, int r) {
-    const int x0 = kCellPitch * c + c / 3 + kBoardStart;
-    const int y0 = kCellPitch * r + r / 3 + kBoardStart;
+    const int x0 = kCellPitch * c + c / 3 + kBoardOrigin;
+    const int y0 = kCellPitch * r + r / 3 + kBoardOrigin;
     dc.MoveTo(x0, y0);
     dc.LineTo(x0, y0 + kSelectionSize);
     dc.LineTo(x0 + kSelectionSize, y0 + kSelectionSize);
