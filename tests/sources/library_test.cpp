@@ -120,11 +120,6 @@ TEST_F(LibraryCheck, StartedFromAnotherFolderTheRelativeNameIsNotFound) {
               headless::MessageBoxes()[0].text);
 }
 
-TEST(LibraryErrorText, LengthErrorHasItsOwnMessage) {
-    EXPECT_STREQ("Please download Kestrova.exe again. Length Error.",
-                 LibraryErrorText(LibraryStatus::LengthError));
-}
-
 TEST(PuzzleNumbers, AreReducedToTheirMagnitudeModuloTheNumberCount) {
     EXPECT_EQ(0, ReducePuzzleNumber(0));
     EXPECT_EQ(293023, ReducePuzzleNumber(293023));
@@ -134,17 +129,6 @@ TEST(PuzzleNumbers, AreReducedToTheirMagnitudeModuloTheNumberCount) {
     EXPECT_EQ(INT_MAX % 293024, ReducePuzzleNumber(INT_MAX));
     // The magnitude of INT_MIN does not fit: the result designates no puzzle.
     EXPECT_EQ(-203776, ReducePuzzleNumber(INT_MIN));
-}
-
-TEST(PuzzleNumbers, NameALineAndAnOrientation) {
-    EXPECT_EQ(0, PuzzleLine(0));
-    EXPECT_EQ(0, PuzzleOrientation(0));
-    EXPECT_EQ(36627, PuzzleLine(36627));
-    EXPECT_EQ(0, PuzzleOrientation(36627));
-    EXPECT_EQ(0, PuzzleLine(36628));
-    EXPECT_EQ(1, PuzzleOrientation(36628));
-    EXPECT_EQ(36627, PuzzleLine(293023));
-    EXPECT_EQ(7, PuzzleOrientation(293023));
 }
 
 struct Cell {

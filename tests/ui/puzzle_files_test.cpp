@@ -141,22 +141,4 @@ TEST_F(PuzzleFiles, BytesOutsideOneToNineAndRepeatedDigitsStayEmpty) {
     EXPECT_EQ(6, Window().m_board.Value(2, 2));
 }
 
-TEST_F(PuzzleFiles, CellsPastTheEndOfAShortFileLoadEmpty) {
-    LoadBytes(std::vector<unsigned char>(81, 0));
-    std::vector<unsigned char> full(81, 0);
-    full[80] = 9;
-    LoadBytes(full);
-    ASSERT_EQ(9, Window().m_board.Value(8, 8));
-    LoadBytes({1, 0, 0});
-    EXPECT_EQ(1, Window().m_board.Value(0, 0));
-    EXPECT_EQ(0, Window().m_board.Value(8, 8));
-}
-
-TEST_F(PuzzleFiles, AnEmptyFileLoadsAnEmptyBoardAndStart) {
-    LoadBytes(std::vector<unsigned char>(81, 0));
-    EXPECT_TRUE(std::all_of(std::begin(Window().m_start.m_value),
-                            std::end(Window().m_start.m_value),
-                            [](unsigned char v) { return v == 0; }));
-}
-
 } // namespace
