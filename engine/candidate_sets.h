@@ -86,12 +86,11 @@ public:
         m_placed = true;
     }
 
-    // Re-hashes the board if a digit was placed since the last call.
-    void RehashIfPlaced() {
-        if (m_placed) {
-            m_board.Rehash();
-            m_placed = false;
-        }
+    // Whether a digit was placed since the last call.
+    bool TakePlaced() {
+        const bool placed = m_placed;
+        m_placed = false;
+        return placed;
     }
 
 private:

@@ -2,6 +2,8 @@
 
 #include "candidate_sets.h"
 
+#include <array>
+
 // Every pass below works on the candidate sets of all cells at once where the order of the
 // steps cannot change the outcome, and keeps the stated order wherever it can.
 namespace {
@@ -54,12 +56,80 @@ void PointFromBox(CandidateSets& sets, int c0, int r0) {
     }
 }
 
+// How many cells of each unit (rows, then columns, then boxes) have each candidate set. A pivot
+// of n digits can only form a subset in a unit that has at least n cells with its set, so most
+// pivots are dismissed by a lookup. The counts live in a zeroed table of the thread's and are
+// zeroed again on leaving: the entries in use are exactly those of the cells' present sets.
+class UnitSetCounts {
+public:
+    explicit UnitSetCounts(const CandidateSets& sets) : m_sets(sets) {
+        for (int c = 0; c < 9; ++c) {
+            for (int r = 0; r < 9; ++r) {
+                Add({c, r}, sets.Of({c, r}), 1);
+            }
+        }
+    }
+
+    ~UnitSetCounts() {
+        for (int c = 0; c < 9; ++c) {
+            for (int r = 0; r < 9; ++r) {
+                const DigitSet digits = m_sets.Of({c, r});
+                for (int unit : UnitsOf({c, r})) {
+                    Table()[unit][digits] = 0;
+                }
+            }
+        }
+    }
+
+    UnitSetCounts(const UnitSetCounts&) = delete;
+    UnitSetCounts& operator=(const UnitSetCounts&) = delete;
+
+    int InRow(int r, DigitSet digits) const { return Table()[r][digits]; }
+    int InColumn(int c, DigitSet digits) const { return Table()[9 + c][digits]; }
+    int InBox(CellPos cell, DigitSet digits) const {
+        return Table()[18 + 3 * (cell.row / 3) + cell.col / 3][digits];
+    }
+
+    void Changed(CellPos cell, DigitSet before, DigitSet after) {
+        Add(cell, before, -1);
+        Add(cell, after, 1);
+    }
+
+private:
+    using CountTable = unsigned char[27][512];
+
+    static CountTable& Table() {
+        thread_local CountTable table = {};
+        return table;
+    }
+
+    static std::array<int, 3> UnitsOf(CellPos cell) {
+        return {cell.row, 9 + cell.col, 18 + 3 * (cell.row / 3) + cell.col / 3};
+    }
+
+    void Add(CellPos cell, DigitSet digits, int amount) {
+        for (int unit : UnitsOf(cell)) {
+            Table()[unit][digits] = static_cast<unsigned char>(Table()[unit][digits] + amount);
+        }
+    }
+
+    const CandidateSets& m_sets;
+};
+
+void RemoveCounted(CandidateSets& sets, UnitSetCounts& counts, CellPos cell, DigitSet digits) {
+    const DigitSet before = sets.Of(cell);
+    sets.Remove(cell, digits);
+    if (sets.Of(cell) != before) {
+        counts.Changed(cell, before, sets.Of(cell));
+    }
+}
+
 // The subset of a pivot is the pivot and the cells with exactly its candidates, in a row or
 // column only those after it. A cell outside the subset that loses the pivot's digits can never
 // come to equal the pivot, so membership can be told from the sets while clearing.
 template <typename CellAt>
-void ClearOutsideLineSubset(CandidateSets& sets, CellPos pivot, int pivotIndex, int n,
-                            CellAt cellAt) {
+void ClearOutsideLineSubset(CandidateSets& sets, UnitSetCounts& counts, CellPos pivot,
+                            int pivotIndex, int n, CellAt cellAt) {
     const DigitSet digits = sets.Of(pivot);
     int members = 1;
     for (int k = pivotIndex + 1; k < 9; ++k) {
@@ -71,28 +141,19 @@ void ClearOutsideLineSubset(CandidateSets& sets, CellPos pivot, int pivotIndex, 
     for (int k = 0; k < 9; ++k) {
         const bool member = k == pivotIndex || (k > pivotIndex && sets.Of(cellAt(k)) == digits);
         if (!member) {
-            sets.Remove(cellAt(k), digits);
+            RemoveCounted(sets, counts, cellAt(k), digits);
         }
     }
 }
 
-void ClearOutsideBoxSubset(CandidateSets& sets, CellPos pivot, int n) {
+void ClearOutsideBoxSubset(CandidateSets& sets, UnitSetCounts& counts, CellPos pivot) {
     const DigitSet digits = sets.Of(pivot);
     const int c0 = 3 * (pivot.col / 3);
     const int r0 = 3 * (pivot.row / 3);
-    int members = 0;
-    for (int r = r0; r < r0 + 3; ++r) {
-        for (int c = c0; c < c0 + 3; ++c) {
-            members += sets.Of({c, r}) == digits ? 1 : 0;
-        }
-    }
-    if (members != n) {
-        return;
-    }
     for (int r = r0; r < r0 + 3; ++r) {
         for (int c = c0; c < c0 + 3; ++c) {
             if (sets.Of({c, r}) != digits) {
-                sets.Remove({c, r}, digits);
+                RemoveCounted(sets, counts, {c, r}, digits);
             }
         }
     }
@@ -107,15 +168,27 @@ void PointingPass(CandidateSets& sets) {
 }
 
 void NakedSubsetsPass(CandidateSets& sets) {
+    UnitSetCounts counts(sets);
     for (int r = 0; r < 9; ++r) {
         for (int c = 0; c < 9; ++c) {
-            const int n = CountOf(sets.Of({c, r}));
+            const DigitSet digits = sets.Of({c, r});
+            const int n = CountOf(digits);
             if (n < 2 || n > 4) {
                 continue;
             }
-            ClearOutsideLineSubset(sets, {c, r}, c, n, [r](int k) { return CellPos{k, r}; });
-            ClearOutsideLineSubset(sets, {c, r}, r, n, [c](int k) { return CellPos{c, k}; });
-            ClearOutsideBoxSubset(sets, {c, r}, n);
+            if (counts.InRow(r, digits) >= n) {
+                ClearOutsideLineSubset(sets, counts, {c, r}, c, n, [r](int k) {
+                    return CellPos{k, r};
+                });
+            }
+            if (counts.InColumn(c, digits) >= n) {
+                ClearOutsideLineSubset(sets, counts, {c, r}, r, n, [c](int k) {
+                    return CellPos{c, k};
+                });
+            }
+            if (counts.InBox({c, r}, digits) == n) {
+                ClearOutsideBoxSubset(sets, counts, {c, r});
+            }
         }
     }
 }
@@ -200,7 +273,9 @@ void NakedSinglesPass(CandidateSets& sets) {
 template <typename Pass> void ApplyPass(CBoard& board, Pass pass) {
     CandidateSets sets(board);
     pass(sets);
-    sets.RehashIfPlaced();
+    if (sets.TakePlaced()) {
+        board.Rehash();
+    }
 }
 
 } // namespace
@@ -221,10 +296,13 @@ void ApplyNakedSingles(CBoard& board) {
     ApplyPass(board, NakedSinglesPass);
 }
 
-// One view of the candidates serves every sweep; the board is re-hashed once per sweep that
-// placed a digit, which leaves the same record as a re-hash after every placement.
+// One view of the candidates serves every sweep. The hash fields are a function of the values
+// alone: between sweeps only the identity CRC is brought up to date, for the fixpoint test, and
+// the whole re-hash is made once at the end. That leaves the same record as a re-hash after every
+// placement.
 void RunRulesToFixpoint(CBoard& board) {
     CandidateSets sets(board);
+    bool placed = false;
     Crc32 before;
     do {
         before = board.IdentityCrc();
@@ -232,6 +310,13 @@ void RunRulesToFixpoint(CBoard& board) {
         NakedSubsetsPass(sets);
         BoxHiddenSinglesPass(sets);
         NakedSinglesPass(sets);
-        sets.RehashIfPlaced();
+        if (sets.TakePlaced()) {
+            placed = true;
+            board.m_imageCrc[0] = 0xFFFFFFFFu;
+            CrcUpdate(board.m_imageCrc[0], board.m_value, sizeof board.m_value);
+        }
     } while (board.IdentityCrc() != before);
+    if (placed) {
+        board.Rehash();
+    }
 }
