@@ -2,6 +2,16 @@
 
 // What the headless backend offers a test: the scripts that answer the program's dialogs and
 // message boxes, the message queue it drains, and the records of what it drew and showed.
+//
+// A typical test of a window:
+//     headless::Reset();
+//     CSuDoKuDlg window;
+//     headless::AttachedWindow attached(window);        // repaints now reach OnPaint
+//     headless::ScriptFileDialog({true, "/tmp/x.sud"});  // the next file dialog answers OK
+//     headless::PostCallback([&] { /* runs inside the next message drain */ });
+//     headless::SendMessage(window, WM_LBUTTONDOWN, 0, MAKELPARAM(230, 537));
+//     ... then read MessageBoxes(), FileDialogs(), LastPaint() ...
+// AfxExitProcess throws headless::ProcessExit, which the test catches.
 
 #include "framework/dialog.h"
 #include "platform_types.h"
