@@ -1,0 +1,359 @@
+#!/usr/bin/env bash
+# Tests of the real Kestrova.exe under Wine, on a virtual X display of their own.
+#   gui.sh CASE KESTROVA_EXE WINTEST_EXE PREFIX
+# Every case copies the program into a fresh folder, starts it from there, drives it with
+# xdotool and checks screenshots with kestrova_wintest (a Windows helper in the same prefix).
+# Coordinates below are the window's client pixels; checks print what they find.
+set -euo pipefail
+case=$1 exe=$2 wintest=$3 prefix=$4
+root=$(cd "$(dirname "$0")/../.." && pwd)
+
+work=$(mktemp -d /tmp/kestrova-gui.XXXXXX)
+xvfb=
+kestrova=
+cleanup() {
+    local status=$?
+    [ -z "$kestrova" ] || kill "$kestrova" 2>/dev/null || true
+    WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
+    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+    if [ $status -eq 0 ]; then rm -rf "$work"; else echo "screenshots kept in $work"; fi
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+ok() { echo "ok: $*"; }
+
+# --- display, Wine, helper ------------------------------------------------------------------
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=:$(cat "$work/display")
+
+wine() { "$root/cmake/wine-run.sh" --x11 "$prefix" "$@"; }
+helper() { wine "$wintest" "$@" | tr -d '\r'; }
+
+# Starts Kestrova.exe from folder $1 (program path $2, default Kestrova.exe there).
+start() {
+    (cd "$1" && exec "$root/cmake/wine-run.sh" --x11 "$prefix" "${2:-Kestrova.exe}" </dev/null >/dev/null 2>&1) &
+    kestrova=$!
+}
+# Waits up to $1 seconds for the program to end; sets $status.
+ended() {
+    for _ in $(seq $(($1 * 10))); do
+        if ! kill -0 "$kestrova" 2>/dev/null; then
+            status=0; wait "$kestrova" || status=$?; kestrova=; return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits for a visible window of the program: main (client at least 500 x 550) or TITLE.
+# Sets hwnd and texts (its visible child windows' texts); for the main window also cx, cy,
+# its client origin on the screen, to which all the client coordinates below refer.
+find_window() {
+    local want=$1 line end=$((SECONDS + 20))
+    while [ $SECONDS -lt $end ]; do
+        helper windows >"$work/windows" || true
+        if [ "$want" = main ]; then
+            line=$(awk -F'[ |]' '$1 == "window" && $5 >= 500 && $6 >= 550' "$work/windows" | head -n 1)
+        else
+            line=$(awk -v t="$want" '$1 == "window" && substr($0, index($0, "|") + 1) == t' "$work/windows" | head -n 1)
+        fi
+        if [ -n "$line" ]; then
+            read -r _ hwnd x y _ <<<"${line%%|*}"
+            [ "$want" != main ] || { cx=$x; cy=$y; }
+            texts=$(awk -v h="$hwnd" '$1 == "window" { on = ($2 == h) } on && $1 == "text"' "$work/windows")
+            return 0
+        fi
+        kill -0 "$kestrova" 2>/dev/null || break
+        sleep 0.1
+    done
+    cat "$work/windows"
+    fail "no window '$want'"
+}
+gone() {  # true when no window TITLE is left after up to 10 s
+    for _ in $(seq 100); do
+        helper windows | grep -q "|$1\$" || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Screenshot of the whole screen into $work/$1.ppm; $shot is its path for the helper.
+snap() {
+    import -window root -depth 8 "$work/$1.ppm"
+    shot=Z:$work/$1.ppm
+}
+# count NAME X0 Y0 X1 Y1 RRGGBB: pixels of that colour in a client rectangle of screenshot NAME.
+count() { helper count "Z:$work/$1.ppm" $((cx + $2)) $((cy + $3)) $((cx + $4)) $((cy + $5)) "$6"; }
+cells() { helper cells "Z:$work/$1.ppm" "$cx" "$cy" "$2"; }
+differ() { helper diff "Z:$work/$1.ppm" "Z:$work/$2.ppm" "$cx" "$cy" $((cx + 501)) $((cy + 554)); }
+# text NAME X Y HEIGHT RRGGBB TEXT: the text is drawn exactly so at that client position.
+text() { helper text "Z:$work/$1.ppm" $((cx + $2)) $((cy + $3)) "$4" "$5" "$6"; }
+
+click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click "${3:-1}"; sleep 0.3; }
+key() { xdotool key "$@"; sleep 0.3; }
+
+BOX=b46464 CELL=6464fa SELECT=dc6464 GIVEN=e15f5f ENTERED=5fcd5f CANDIDATE=969696 STATUS=141414 WARNING=ff1414
+
+# settle NAME SECONDS CHECK...: takes screenshot NAME until CHECK passes on it, for up to
+# SECONDS (the window repaints on its own time); the last try reports the failure.
+settle() {
+    local name=$1 seconds=$2 out end=$((SECONDS + $2)); shift 2
+    while [ $SECONDS -lt $end ]; do
+        snap "$name"
+        if out=$( ("$@") 2>&1); then [ -z "$out" ] || echo "$out"; return 0; fi
+        sleep 0.2
+    done
+    snap "$name"
+    "$@" || fail "$*"
+}
+
+# Copies the program into the test folder and starts it there.
+start_here() {
+    cp "$exe" "$work/Kestrova.exe"
+    start "$work"
+    find_window main
+}
+
+# --- checks ---------------------------------------------------------------------------------
+
+check_grid() {  # screenshot $1: box lines (2 pixels: x-1 and x) and cell lines at their places
+    local s=$1 n
+    for x in 10 170 330 490; do
+        n=$(count "$s" $((x - 1)) 20 $((x + 1)) 60 $BOX); [ "$n" = 80 ] || fail "vertical box line x=$x: $n of 80 pixels"
+        n=$(count "$s" $((x + 1)) 20 $((x + 2)) 60 $BOX); [ "$n" = 0 ] || fail "box colour right of x=$x"
+        n=$(count "$s" 20 $((x - 1)) 60 $((x + 1)) $BOX); [ "$n" = 80 ] || fail "horizontal box line y=$x: $n of 80 pixels"
+    done
+    for x in 63 116 223 276 383 436; do
+        n=$(count "$s" "$x" 20 $((x + 1)) 60 $CELL); [ "$n" = 40 ] || fail "vertical cell line x=$x: $n of 40 pixels"
+        n=$(count "$s" $((x - 1)) 20 "$x" 60 $CELL); [ "$n" = 0 ] || fail "cell colour left of x=$x"
+        n=$(count "$s" 20 "$x" 60 $((x + 1)) $CELL); [ "$n" = 40 ] || fail "horizontal cell line y=$x: $n of 40 pixels"
+    done
+    ok "box and cell lines"
+}
+
+check_labels() {  # screenshot $1, CLUES label $2
+    text "$1" 10 530 16 $STATUS "$2" || fail "label '$2'"
+    for t in "200 500 Clear" "270 500 Load" "340 500 Save" "200 530 SOLVE" "340 530 PROVE"; do
+        read -r x y label <<<"$t"
+        text "$1" "$x" "$y" 16 $STATUS "$label" || fail "label '$label'"
+    done
+    ok "labels"
+}
+
+ones() { tr -cd 1 | wc -c; }
+
+case_shows_puzzle() {
+    start_here
+    settle start 10 check_grid start
+    local givens entered
+    givens=$(cells start $GIVEN | ones)
+    entered=$(cells start $ENTERED | ones)
+    [ "$givens" = 17 ] || fail "$givens cells show a given (225,95,95), not 17"
+    [ "$entered" = 0 ] || fail "$entered cells show an entered digit at start"
+    ok "17 givens in their colour"
+    [ "$(count start 10 500 190 516 $STATUS)" -gt 100 ] || fail "no status line at (10,500)"
+    [ "$(count start 410 500 490 516 $STATUS)" -gt 50 ] || fail "no puzzle label at (410,500)"
+    ok "status line and puzzle label"
+    check_labels start "CLUES OFF"
+    key Escape
+    ended 10 || fail "Escape did not end the program"
+    ok "Escape ends it (exit status $status)"
+}
+
+case_system_menu() {
+    start_here
+    helper sysmenu "$hwnd" >"$work/menu"
+    cat "$work/menu"
+    [ "$(tail -n 2 "$work/menu" | head -n 1)" = "0 sep|" ] || fail "the second last item is not a separator"
+    [ "$(tail -n 1 "$work/menu")" = "16 str|&About corvanta..." ] || fail "the last item is not '&About corvanta...' (16)"
+    ! grep -q '^61488 ' "$work/menu" || fail "Maximize is still in the system menu"
+    ok "system menu ends with a separator and '&About corvanta...'; no Maximize"
+    key alt+F4
+    ended 10 || fail "Alt+F4 did not end the program"
+}
+
+case_close_request() {
+    start_here
+    key alt+F4
+    ended 10 || fail "Alt+F4 did not end the program"
+    [ "$status" = 0 ] || fail "exit status $status after Alt+F4"
+    ok "Alt+F4 ends it with exit status 0"
+}
+
+# Starts the program as $2 from folder $1 and expects the message box with text $3.
+expect_refusal() {
+    start "$1" "$2"
+    find_window Kestrova
+    echo "$texts"
+    grep -qxF "text Static|$3" <<<"$texts" || fail "message box without the text '$3'"
+    ! helper windows | awk -F'[ |]' '$1 == "window" && $5 >= 500 && $6 >= 550' | grep -q . || fail "the main window is shown"
+    key Return
+    ended 10 || fail "the program did not end after the message"
+    [ "$status" = 0 ] || fail "exit status $status after the message"
+    ok "'$3', then exit status 0"
+}
+
+case_other_folder() {
+    mkdir "$work/bin"
+    cp "$exe" "$work/bin/Kestrova.exe"
+    expect_refusal "$work" bin/Kestrova.exe "Please download Kestrova.exe again. Unknown Error."
+}
+
+case_damaged_library() {
+    cp "$exe" "$work/Kestrova.exe"
+    local size offset byte
+    size=$(stat -c %s "$work/Kestrova.exe")
+    offset=$((size - 1000))   # a digit of the library's last lines
+    byte=$(od -An -tu1 -j "$offset" -N1 "$work/Kestrova.exe" | tr -d ' ')
+    printf "\\$(printf %03o $(((byte - 48 + 1) % 10 + 48)))" |
+        dd of="$work/Kestrova.exe" bs=1 seek="$offset" conv=notrunc status=none
+    cmp -s "$exe" "$work/Kestrova.exe" && fail "the copy was not changed"
+    expect_refusal "$work" Kestrova.exe "Please download Kestrova.exe again. CRC32 Error."
+}
+
+# --- a game through the window ----------------------------------------------------------------
+
+# Left (x0) and top (y0) line of cell (c, r); the click point in its middle.
+cell_x() { echo $((10 + 53 * $1 + $1 / 3)); }
+cell_y() { cell_x "$1"; }
+
+empty_cells() { cells "$1" $GIVEN | tr '01' '10'; }   # at start every digit is a given
+same() { [ "$(differ "$1" "$2")" = 0 ] || fail "screenshots $1 and $2 differ"; }
+framed() {  # the left edge of the selection frame (2 pixels wide) of the cell at (x0, y0)
+    [ "$(count "$1" $(($2 - 1)) $(($3 + 5)) $(($2 + 1)) $(($3 + 50)) $SELECT)" = 90 ] || fail "no selection frame"
+}
+
+case_play() {
+    start_here
+    settle start 10 check_grid start
+    local empty c r d=
+    empty=$(empty_cells start | tr -d '\n')
+    r=$(($(expr index "$empty" 1) - 1)); c=$((r % 9)); r=$((r / 9))
+    echo "playing in the empty cell (column $c, row $r)"
+
+    click 35 537   # CLUES
+    settle clues 5 text clues 10 530 16 $STATUS "CLUES ON"
+    [ "$(cells clues $CANDIDATE)" = "$(empty_cells start)" ] || fail "candidate marks are not exactly in the empty cells"
+    for k in 1 2 3 4 5 6 7 8 9; do
+        if text clues $((17 + 53 * c + 16 * ((k - 1) % 3))) $((14 + 53 * r + 16 * ((k - 1) / 3))) 16 $CANDIDATE "$k"; then
+            d=$k; break
+        fi
+    done
+    [ -n "$d" ] || fail "no candidate mark drawn in the empty cell"
+    ok "CLUES ON shows the candidates; $d is one"
+    click 35 537
+    settle clues_off 5 text clues_off 10 530 16 $STATUS "CLUES OFF"
+    [ "$(differ start clues_off)" = 0 ] || fail "CLUES twice does not restore the display"
+    ok "CLUES OFF restores the display"
+
+    local x0 y0
+    x0=$(cell_x "$c"); y0=$(cell_y "$r")
+    click $((x0 + 26)) $((y0 + 26))
+    settle selected 5 framed selected "$x0" "$y0"
+    ok "the clicked cell is selected"
+    key "$d"
+    settle entered 5 text entered $((30 + 53 * c)) $((14 + 53 * r)) 46 $ENTERED "$d"
+    ok "the typed $d is painted in the entered colour"
+    click $((x0 + 26)) $((y0 + 26)) 3
+    settle removed 5 same removed start
+    ok "a right click takes it out again"
+    key alt+F4
+    ended 10 || fail "Alt+F4 did not end the program"
+}
+
+# Answers the save dialog with Return; sets $saved to the file's name (in the folder Kestrova).
+save_offered() {
+    find_window "Save As"
+    ! grep -q 'read-only' <<<"$texts" || fail "the save dialog shows a read-only box"
+    key Return
+    for _ in $(seq 50); do
+        saved=$(ls "$work/Kestrova")
+        [ -z "$saved" ] || break
+        sleep 0.2
+    done
+    [ -n "$saved" ] || fail "nothing saved into the folder Kestrova"
+    [ "$(stat -c %s "$work/Kestrova/$saved")" = 81 ] || fail "'$saved' does not have 81 bytes"
+    ok "saved '$saved' (81 bytes)"
+}
+
+# The hash pair of the solution from the saved name "START-PAIR - SOLUTION-PAIR.sud".
+solution_pair() {
+    [[ $saved =~ ^[\ 0-9A-F]{8}-[\ 0-9A-F]{8}\ -\ ([\ 0-9A-F]{8}-[\ 0-9A-F]{8})\.sud$ ]] ||
+        fail "'$saved' is not a start and a solution name"
+    echo "${BASH_REMATCH[1]}"
+}
+
+# The board is solved: the givens of the start in their colour, every other cell entered.
+check_solved() {
+    [ "$(cells "$1" $GIVEN)" = "$(cells start $GIVEN)" ] || fail "the givens changed"
+    [ "$(cells "$1" $ENTERED)" = "$(empty_cells start)" ] || fail "not every empty cell got a digit"
+    text "$1" 10 500 16 $STATUS "$2: 1" >/dev/null || fail "status line is not '$2: 1'"
+    [ "$(count "$1" 10 515 490 531 $WARNING)" = 0 ] || fail "warning line shown"
+}
+
+case_solve() {
+    mkdir "$work/Kestrova"
+    start_here
+    settle start 10 check_grid start
+    click 230 537   # SOLVE
+    save_offered
+    local pair; pair=$(solution_pair)
+    [ "$(od -An -tu1 -v "$work/Kestrova/$saved" | tr -s ' ' '\n' | grep -c '^[1-9]$')" = 81 ] ||
+        fail "the saved solution is not full"
+    settle solved 60 check_solved solved "$pair"
+    ok "SOLVE shows the solved board and '$pair: 1'"
+    key alt+F4
+    ended 10 || fail "Alt+F4 did not end the program"
+}
+
+case_prove() {
+    mkdir "$work/Kestrova"
+    start_here
+    settle start 10 check_grid start
+    click 370 537   # PROVE
+    find_window Kestrova
+    grep -qxF "text Static|Caution non-valid puzzles may take a while to process, please be patient." <<<"$texts" ||
+        fail "no caution box first"
+    ! helper windows | grep -q '|Save As$' || fail "the save dialog came before the caution box"
+    ok "PROVE shows the caution box first"
+    key Return
+    save_offered
+    local pair; pair=$(solution_pair)
+    settle proved 120 check_solved proved "$pair"
+    ok "PROVE ends on the solved board with '$pair: 1'"
+    key alt+F4
+    ended 10 || fail "Alt+F4 did not end the program"
+}
+
+no_digits() { [ "$(cells "$1" $GIVEN | ones)$(cells "$1" $ENTERED | ones)" = 00 ] || fail "digits on the board"; }
+
+case_save_load() {
+    mkdir "$work/Kestrova"
+    start_here
+    settle start 10 check_grid start
+    click 355 507   # Save
+    save_offered
+    [[ $saved =~ ^([\ 0-9A-F]{8}-[\ 0-9A-F]{8})\.sud$ ]] || fail "'$saved' is not a board name"
+    text start 10 500 16 $STATUS "${BASH_REMATCH[1]}: 0" || fail "the name is not the board's status"
+    click 215 507   # Clear
+    settle cleared 5 no_digits cleared
+    ok "Clear empties the board"
+    cp "$work/Kestrova/$saved" "$work/Kestrova/copy.sud"   # a name that types without blanks
+    click 285 507   # Load
+    find_window Open
+    key ctrl+a
+    xdotool type --delay 30 copy.sud
+    key Return
+    settle loaded 10 same loaded start
+    ok "Load of the saved file shows the same board"
+    key alt+F4
+    ended 10 || fail "Alt+F4 did not end the program"
+}
+
+case="case_$case"
+declare -F "$case" >/dev/null || fail "no case $1"
+"$case"
