@@ -40,6 +40,7 @@ public:
     ~CPaintDC() override;
 
 private:
-    CWnd* m_window;
+    // The headless backend has no real window to end the paint of.
+    [[maybe_unused]] CWnd* m_window;
     PAINTSTRUCT m_paint;
 };
