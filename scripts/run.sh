@@ -26,6 +26,6 @@ shot=$root/build/win32/Kestrova.png
 echo "run.sh: no X display: running on a virtual one; screenshot in $shot; Ctrl+C ends it."
 exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     "$@" & pid=$!
-    for _ in $(seq 100); do xdotool search --name . >/dev/null 2>&1 && break; sleep 0.2; done
+    for _ in $(seq 100); do xdotool search --name kestrova >/dev/null 2>&1 && break; sleep 0.2; done
     sleep 1; import -window root "'"$shot"'" && echo "run.sh: screenshot taken"
     wait $pid' run "${wine[@]}"
