@@ -15,6 +15,8 @@ struct Given {
     int digit;
 };
 
+using DigitsPerCell = std::array<DigitMask, kCells>;
+
 std::uint64_t HashGrid(const Grid& grid) {
     std::uint64_t hash = 1469598103934665603ull;
     for (std::uint8_t value : grid)
@@ -22,43 +24,47 @@ std::uint64_t HashGrid(const Grid& grid) {
     return hash;
 }
 
-// Solutions of one reduced puzzle met so far. A (cell, digit) found in two different ones
-// cannot be added to make the solution unique, which spares most of the counting.
+// How many different solutions of one puzzle met so far hold each (cell, digit), up to two. A
+// given found in two cannot be added to make the solution unique, which spares most counting.
 class SeenSolutions {
 public:
-    void Add(const Grid& solution) {
-        if (!m_hashes.insert(HashGrid(solution)).second)
-            return;
+    // Each solution is to be counted once.
+    void Count(const Grid& solution) {
         for (int cell = 0; cell < kCells; ++cell) {
             std::uint8_t& times = m_times[cell][solution[cell]];
             times = static_cast<std::uint8_t>(times < 2 ? times + 1 : 2);
         }
     }
-    bool SeenTwice(int cell, int digit) const { return m_times[cell][digit] >= 2; }
+    bool SeenTwice(const Given& given) const { return m_times[given.cell][given.digit] >= 2; }
 
 private:
-    std::unordered_set<std::uint64_t> m_hashes;
     std::array<std::array<std::uint8_t, 10>, kCells> m_times{};
 };
 
-// All solutions met for one puzzle with two givens removed, shared by the 16-given puzzles
-// made from it: a solution of those is a solution of this one.
+// The different solutions met for one reduced puzzle, indexed by the givens they hold. With two
+// givens removed, the pool is shared by the puzzles made by adding a first given back: their
+// solutions are those of the pool that hold it.
 class SolutionPool {
 public:
-    void Add(const std::vector<Grid>& solutions) {
-        for (const Grid& solution : solutions)
-            if (m_hashes.insert(HashGrid(solution)).second)
-                m_solutions.push_back(solution);
+    // True when the solution was not met before.
+    bool Add(const Grid& solution) {
+        if (!m_hashes.insert(HashGrid(solution)).second)
+            return false;
+        const auto index = static_cast<std::uint32_t>(m_solutions.size());
+        m_solutions.push_back(solution);
+        for (int cell = 0; cell < kCells; ++cell)
+            m_holding[cell][solution[cell]].push_back(index);
+        return true;
     }
-    void SeedWith(const Given& added, SeenSolutions& seen) const {
-        for (const Grid& solution : m_solutions)
-            if (solution[added.cell] == added.digit)
-                seen.Add(solution);
+    void CountHolding(const Given& given, SeenSolutions& seen) const {
+        for (std::uint32_t index : m_holding[given.cell][given.digit])
+            seen.Count(m_solutions[index]);
     }
 
 private:
     std::unordered_set<std::uint64_t> m_hashes;
     std::vector<Grid> m_solutions;
+    std::array<std::array<std::vector<std::uint32_t>, 10>, kCells> m_holding;
 };
 
 bool IsAmong(const Given& given, const std::vector<Given>& list) {
@@ -67,8 +73,6 @@ bool IsAmong(const Given& given, const std::vector<Given>& list) {
             return true;
     return false;
 }
-
-using DigitsPerCell = std::array<DigitMask, kCells>;
 
 DigitsPerCell CandidatesOf(const Solver& solver) {
     DigitsPerCell candidates;
@@ -80,9 +84,10 @@ DigitsPerCell CandidatesOf(const Solver& solver) {
 // Tries every single given added to a reduced puzzle (from cell firstCell on, only allowed
 // digits, none of the excluded givens) and passes on each result with one solution. Cells the
 // givens already fix are skipped: their digit keeps every solution, any other digit none.
+// seen must hold the pool's solutions of the reduced puzzle.
 void AddOneGiven(const Grid& reduced, const Solver& reducedSolver, int firstCell,
                  const DigitsPerCell& allowed, const std::vector<Given>& excluded,
-                 SeenSolutions& seen, SolutionPool* pool, const PuzzleSink& sink) {
+                 SeenSolutions& seen, SolutionPool& pool, const PuzzleSink& sink) {
     const Grid settled = reducedSolver.Settled();
     std::vector<Grid> found;
     Solver solver;
@@ -92,16 +97,15 @@ void AddOneGiven(const Grid& reduced, const Solver& reducedSolver, int firstCell
         for (DigitMask options = reducedSolver.Candidates(cell) & allowed[cell]; options;
              options &= options - 1) {
             const Given added{cell, __builtin_ctz(options) + 1};
-            if (seen.SeenTwice(added.cell, added.digit) || IsAmong(added, excluded))
+            if (seen.SeenTwice(added) || IsAmong(added, excluded))
                 continue;
             found.clear();
             const int solutions = solver.LoadWithGiven(reducedSolver, added.cell, added.digit)
                                       ? solver.CountSolutions(2, &found)
                                       : 0;
             for (const Grid& solution : found)
-                seen.Add(solution);
-            if (pool)
-                pool->Add(found);
+                if (pool.Add(solution))
+                    seen.Count(solution);
             if (solutions == 1) {
                 Grid candidate = reduced;
                 candidate[added.cell] = static_cast<std::uint8_t>(added.digit);
@@ -143,7 +147,7 @@ DigitsPerCell DigitsInSomeSolution(const Solver& reducedSolver, SolutionPool& po
                 continue;
             for (int other = 0; other < kCells; ++other)
                 possible[other] |= static_cast<DigitMask>(1u << (found[0][other] - 1));
-            pool.Add(found);
+            pool.Add(found[0]);
         }
     return possible;
 }
@@ -161,15 +165,14 @@ void AddTwoGivens(const Grid& reduced, const std::vector<Given>& removed, const 
             continue;
         for (DigitMask options = possible[cell]; options; options &= options - 1) {
             const Given first{cell, __builtin_ctz(options) + 1};
-            if (IsAmong(first, removed))
-                continue;
-            if (!firstSolver.LoadWithGiven(reducedSolver, first.cell, first.digit))
+            if (IsAmong(first, removed) ||
+                !firstSolver.LoadWithGiven(reducedSolver, first.cell, first.digit))
                 continue;
             Grid withFirst = reduced;
             withFirst[first.cell] = static_cast<std::uint8_t>(first.digit);
             SeenSolutions seen;
-            pool.SeedWith(first, seen);
-            AddOneGiven(withFirst, firstSolver, cell + 1, possible, removed, seen, &pool, sink);
+            pool.CountHolding(first, seen);
+            AddOneGiven(withFirst, firstSolver, cell + 1, possible, removed, seen, pool, sink);
         }
     }
 }
@@ -184,7 +187,8 @@ void ForEachOneSwapNeighbour(const Grid& puzzle, const PuzzleSink& sink) {
         if (!solver.Load(reduced))
             continue;
         SeenSolutions seen;
-        AddOneGiven(reduced, solver, 0, CandidatesOf(solver), removed, seen, nullptr, sink);
+        SolutionPool pool;
+        AddOneGiven(reduced, solver, 0, CandidatesOf(solver), removed, seen, pool, sink);
     }
 }
 
