@@ -15,6 +15,17 @@ GdiObject& StockObject(GdiKind kind) {
     return stock[static_cast<int>(kind)];
 }
 
+HGDIOBJ& SlotOf(HDC__& dc, GdiKind kind) {
+    switch (kind) {
+    case GdiKind::Pen:
+        return dc.pen;
+    case GdiKind::Brush:
+        return dc.brush;
+    default:
+        return dc.font;
+    }
+}
+
 const GdiObject& Selected(HGDIOBJ handle, GdiKind kind) {
     return handle ? *static_cast<const GdiObject*>(handle) : StockObject(kind);
 }
@@ -53,22 +64,11 @@ HGDIOBJ CDC::SelectObject(HGDIOBJ object) {
     if (!object) {
         return nullptr;
     }
-    HGDIOBJ* slot = nullptr;
-    switch (static_cast<const headless::GdiObject*>(object)->kind) {
-    case headless::GdiKind::Pen:
-        slot = &m_hDC->pen;
-        break;
-    case headless::GdiKind::Brush:
-        slot = &m_hDC->brush;
-        break;
-    case headless::GdiKind::Font:
-        slot = &m_hDC->font;
-        break;
-    }
-    HGDIOBJ previous = *slot;
-    *slot = object;
-    return previous ? previous
-                    : &headless::StockObject(static_cast<const headless::GdiObject*>(object)->kind);
+    const headless::GdiKind kind = static_cast<const headless::GdiObject*>(object)->kind;
+    HGDIOBJ& slot = headless::SlotOf(*m_hDC, kind);
+    HGDIOBJ previous = slot ? slot : &headless::StockObject(kind);
+    slot = object;
+    return previous;
 }
 
 COLORREF CDC::SetBkColor(COLORREF colour) {
