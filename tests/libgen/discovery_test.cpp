@@ -10,7 +10,7 @@ namespace libgen {
 namespace {
 
 std::string Explored(ClassStore& store, std::size_t maxClasses) {
-    Explore(store, {0, maxClasses}, [](bool) {});
+    Explore(store, {0, maxClasses}, [] {});
     std::ostringstream state;
     store.Write(state);
     return state.str();

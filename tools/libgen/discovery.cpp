@@ -75,9 +75,10 @@ void ExpandOneSwaps(ClassStore& store, const ExploreBudget& budget) {
             continue;
         if (ClassLimitReached(store, budget))
             return;
-        ForEachOneSwapNeighbour(store.Entries()[i].canonical,
-                                [&](const Grid& found) { store.Add(found); });
-        store.At(i).oneSwapDone = true;
+        // A copy: adding classes may move the entries.
+        const Grid puzzle = store.Entries()[i].canonical;
+        ForEachOneSwapNeighbour(puzzle, [&](const Grid& found) { store.Add(found); });
+        store.MarkOneSwapDone(i);
     }
 }
 
@@ -87,9 +88,9 @@ bool ExpandNextTwoSwap(ClassStore& store) {
     for (std::size_t i = store.Entries().size(); i-- > 0;) {
         if (store.Entries()[i].twoSwapDone)
             continue;
-        ForEachTwoSwapNeighbour(store.Entries()[i].canonical,
-                                [&](const Grid& found) { store.Add(found); });
-        store.At(i).twoSwapDone = true;
+        const Grid puzzle = store.Entries()[i].canonical;
+        ForEachTwoSwapNeighbour(puzzle, [&](const Grid& found) { store.Add(found); });
+        store.MarkTwoSwapDone(i);
         return true;
     }
     return false;
@@ -98,18 +99,18 @@ bool ExpandNextTwoSwap(ClassStore& store) {
 } // namespace
 
 void Explore(ClassStore& store, const ExploreBudget& budget,
-             const std::function<void(bool afterTwoSwap)>& checkpoint) {
+             const std::function<void()>& checkpoint) {
     if (store.Entries().empty())
         for (const Grid& seed : SeedPuzzles())
             store.Add(seed);
     for (;;) {
         ExpandOneSwaps(store, budget);
-        checkpoint(false);
+        checkpoint();
         if (ClassLimitReached(store, budget) || store.TwoSwapsDone() >= budget.twoSwaps)
             return;
         if (!ExpandNextTwoSwap(store))
             return;
-        checkpoint(true);
+        checkpoint();
     }
 }
 

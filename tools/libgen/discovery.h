@@ -36,8 +36,8 @@ public:
     // False (and nothing kept) when a line is malformed.
     bool Read(std::istream& in);
 
-    // Marks are set through the explorer only.
-    Entry& At(std::size_t index) { return m_entries[index]; }
+    void MarkOneSwapDone(std::size_t index) { m_entries[index].oneSwapDone = true; }
+    void MarkTwoSwapDone(std::size_t index) { m_entries[index].twoSwapDone = true; }
 
 private:
     std::vector<Entry> m_entries;
@@ -51,8 +51,8 @@ struct ExploreBudget {
 
 // Tries one-swap moves from every class not yet tried, then a two-swap from the newest class
 // not yet tried that way, and again, until the budget is spent. checkpoint runs after every
-// expansion round; its argument says whether a two-swap just ended.
+// round, when the store is a state to resume from.
 void Explore(ClassStore& store, const ExploreBudget& budget,
-             const std::function<void(bool afterTwoSwap)>& checkpoint);
+             const std::function<void()>& checkpoint);
 
 } // namespace libgen

@@ -99,7 +99,8 @@ std::optional<std::string> FindLibraryFault(std::string_view text, std::size_t l
 std::size_t CountClasses(std::string_view text) {
     std::unordered_set<std::string> classes;
     for (std::size_t i = 0; i < text.size() / kLineBytes; ++i)
-        classes.insert(FormatGrid(CanonicalForm(*ParseGrid(LineAt(text, i).substr(0, kCells)))));
+        if (const auto grid = ParseGrid(LineAt(text, i).substr(0, kCells)))
+            classes.insert(FormatGrid(CanonicalForm(*grid)));
     return classes.size();
 }
 

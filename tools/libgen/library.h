@@ -24,7 +24,7 @@ std::string BuildLibraryText(const std::vector<Grid>& classes, std::size_t lineC
 // The first fault of a library text (layout, givens, solutions, repeats), or nothing.
 std::optional<std::string> FindLibraryFault(std::string_view text, std::size_t lineCount);
 
-// How many essentially different puzzles a well-formed library text holds.
+// How many essentially different puzzles the lines of a library text hold.
 std::size_t CountClasses(std::string_view text);
 
 } // namespace libgen

@@ -109,7 +109,7 @@ int Discover(const std::vector<std::string>& args) {
         return 1;
     const auto start = std::chrono::steady_clock::now();
     bool saved = true;
-    Explore(store, {*twoSwaps, *maxClasses}, [&](bool) {
+    Explore(store, {*twoSwaps, *maxClasses}, [&] {
         std::ostringstream state;
         store.Write(state);
         saved = WriteFileAtomically(path, state.str()) && saved;
