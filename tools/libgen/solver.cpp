@@ -137,24 +137,34 @@ bool Solver::Eliminate(State& state, const std::array<std::uint8_t, 3>& cells,
 // that a row can hold in one box only leaves the rest of that box; the same for columns. This
 // cuts the search trees that prove a puzzle has no solution, most of the counting work.
 bool Solver::ApplyLockedCandidates(State& state) const {
-    const auto segmentDigits = [&state](const std::array<std::uint8_t, 3>& cells) {
-        return static_cast<DigitMask>(state.candidates[cells[0]] | state.candidates[cells[1]] |
-                                      state.candidates[cells[2]]);
-    };
-    for (const auto& direction : GetTables().segments)
+    for (const auto& direction : GetTables().segments) {
+        // Per segment: the digits its open cells can take, and all its digits (placed included),
+        // so that a digit already placed never counts as locked.
+        DigitMask open[9][3], all[9][3];
+        for (int line = 0; line < 9; ++line)
+            for (int part = 0; part < 3; ++part) {
+                open[line][part] = all[line][part] = 0;
+                for (std::uint8_t cell : direction[line][part]) {
+                    all[line][part] |= state.candidates[cell];
+                    if (state.value[cell] == 0)
+                        open[line][part] |= state.candidates[cell];
+                }
+            }
         for (int line = 0; line < 9; ++line)
             for (int part = 0; part < 3; ++part) {
                 const int firstLine = line - line % 3;
-                const DigitMask here = segmentDigits(direction[line][part]);
                 DigitMask restOfLine = 0, restOfBox = 0;
                 for (int k = 0; k < 3; ++k) {
                     if (k != part)
-                        restOfLine |= segmentDigits(direction[line][k]);
+                        restOfLine |= all[line][k];
                     if (firstLine + k != line)
-                        restOfBox |= segmentDigits(direction[firstLine + k][part]);
+                        restOfBox |= all[firstLine + k][part];
                 }
-                const DigitMask boxOnlyHere = here & ~restOfBox;
-                const DigitMask lineOnlyHere = here & ~restOfLine;
+                const DigitMask boxOnlyHere = open[line][part] & ~restOfBox & restOfLine;
+                const DigitMask lineOnlyHere = open[line][part] & ~restOfLine & restOfBox;
+                if (!boxOnlyHere && !lineOnlyHere)
+                    continue;
+                // Act on one segment at a time; the caller comes back with fresh masks.
                 for (int k = 0; k < 3; ++k) {
                     if (k != part && !Eliminate(state, direction[line][k], boxOnlyHere))
                         return false;
@@ -162,7 +172,9 @@ bool Solver::ApplyLockedCandidates(State& state) const {
                         !Eliminate(state, direction[firstLine + k][part], lineOnlyHere))
                         return false;
                 }
+                return true;
             }
+    }
     return true;
 }
 
