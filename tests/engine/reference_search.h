@@ -1,16 +1,16 @@
 #pragma once
 
 #include "engine/board.h"
-#include "engine/rules.h"
 #include "tests/engine/reference_crc.h"
+#include "tests/engine/reference_rules.h"
 
 #include <algorithm>
 #include <functional>
 #include <vector>
 
 // The search in its plainest form, kept to check the engine's search against: recursion with
-// one board per level, every key computed bit by bit from the values, and every membership test
-// reading its whole list.
+// one board per level, the rules as plainly stated, every key computed bit by bit from the
+// values, and every membership test reading its whole list.
 class ReferenceSearch {
 public:
     CBoard board;
@@ -61,10 +61,10 @@ private:
         Crc32 before;
         do {
             before = Key(board);
-            ApplyPointing(board);
-            ApplyNakedSubsets(board);
-            ApplyBoxHiddenSingles(board);
-            ApplyNakedSingles(board);
+            reference::ApplyPointing(board);
+            reference::ApplyNakedSubsets(board);
+            reference::ApplyBoxHiddenSingles(board);
+            reference::ApplyNakedSingles(board);
         } while (Key(board) != before);
     }
 
@@ -90,7 +90,7 @@ private:
                     if (!board.IsCandidate(c, r, d)) {
                         continue;
                     }
-                    board.Place(c, r, d);
+                    reference::Place(board, c, r, d);
                     Fixpoint();
                     if (board.IsSolved()) {
                         Record();

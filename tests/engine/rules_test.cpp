@@ -1,9 +1,11 @@
 #include "engine/rules.h"
 #include "tests/engine/board_text.h"
+#include "tests/engine/reference_rules.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 
 namespace {
 
@@ -28,6 +30,48 @@ void KeepDigitInTopLeftBoxOnly(CBoard& board, int d, std::initializer_list<CellP
 
 bool Same(const CBoard& a, const CBoard& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// Random positions: some digits placed, then many candidates struck out, so that every rule
+// finds work.
+CBoard RandomPosition(std::mt19937& random) {
+    CBoard board = EmptyBoard();
+    const int placements = static_cast<int>(random() % 30);
+    for (int i = 0; i < placements; ++i) {
+        board.Place(static_cast<int>(random() % 9), static_cast<int>(random() % 9),
+                    static_cast<unsigned char>(1 + random() % 9));
+    }
+    const int strikes = static_cast<int>(random() % 400);
+    for (int i = 0; i < strikes; ++i) {
+        board.m_candidate[random() % 729] = 0;
+    }
+    return board;
+}
+
+TEST(Rules, MatchThePlainlyWrittenRulesOnRandomPositions) {
+    using Rule = void (*)(CBoard&);
+    const std::pair<Rule, Rule> rules[] = {
+        {ApplyPointing, reference::ApplyPointing},
+        {ApplyNakedSubsets, reference::ApplyNakedSubsets},
+        {ApplyBoxHiddenSingles, reference::ApplyBoxHiddenSingles},
+        {ApplyNakedSingles, reference::ApplyNakedSingles},
+    };
+    int changed[4] = {};
+    std::mt19937 random(11);
+    for (int trial = 0; trial < 2000; ++trial) {
+        const CBoard position = RandomPosition(random);
+        for (int i = 0; i < 4; ++i) {
+            CBoard engine = position;
+            CBoard expected = position;
+            rules[i].first(engine);
+            rules[i].second(expected);
+            ASSERT_TRUE(Same(engine, expected)) << "rule " << i << ", trial " << trial;
+            changed[i] += Same(engine, position) ? 0 : 1;
+        }
+    }
+    for (int count : changed) {
+        EXPECT_GT(count, 100); // every rule had work to do
+    }
 }
 
 TEST(Rules, LeaveAPositionNoRuleCanAdvanceUntouched) {
