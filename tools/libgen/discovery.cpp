@@ -82,10 +82,10 @@ void ExpandOneSwaps(ClassStore& store, const ExploreBudget& budget) {
     }
 }
 
-// Newest first: a class just reached by a two-swap lies outside the explored region, so its
-// own two-swaps meet far fewer known classes than those of the early, well-explored ones.
-bool ExpandNextTwoSwap(ClassStore& store) {
-    for (std::size_t i = store.Entries().size(); i-- > 0;) {
+bool ExpandNextTwoSwap(ClassStore& store, TwoSwapOrder order) {
+    const std::size_t count = store.Entries().size();
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::size_t i = order == TwoSwapOrder::OldestFirst ? k : count - 1 - k;
         if (store.Entries()[i].twoSwapDone)
             continue;
         const Grid puzzle = store.Entries()[i].canonical;
@@ -108,7 +108,7 @@ void Explore(ClassStore& store, const ExploreBudget& budget,
         checkpoint();
         if (ClassLimitReached(store, budget) || store.TwoSwapsDone() >= budget.twoSwaps)
             return;
-        if (!ExpandNextTwoSwap(store))
+        if (!ExpandNextTwoSwap(store, budget.order))
             return;
         checkpoint();
     }

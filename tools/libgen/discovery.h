@@ -44,14 +44,19 @@ private:
     std::unordered_set<std::string> m_known;
 };
 
+// Which class not yet tried gets the next two-swap. The classes found first lie in the large
+// one-swap families of the seeds, and their two-swaps meet several new classes each; the newest
+// are mostly isolated puzzles whose two-swaps meet few.
+enum class TwoSwapOrder { OldestFirst, NewestFirst };
+
 struct ExploreBudget {
     std::size_t twoSwaps = 0;   // two-swap expansions in total, those of earlier runs included
     std::size_t maxClasses = 0; // stop once this many classes are known (0: no limit)
+    TwoSwapOrder order = TwoSwapOrder::OldestFirst;
 };
 
-// Tries one-swap moves from every class not yet tried, then a two-swap from the newest class
-// not yet tried that way, and again, until the budget is spent. checkpoint runs after every
-// round, when the store is a state to resume from.
+// Tries one-swap moves from every class not yet tried, then one two-swap, and again, until the
+// budget is spent. checkpoint runs after every round, when the store is a state to resume from.
 void Explore(ClassStore& store, const ExploreBudget& budget,
              const std::function<void()>& checkpoint);
 

@@ -5,6 +5,7 @@
 #include "library.h"
 #include "solver.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -22,7 +23,7 @@ int Usage() {
         << "usage:\n"
            "  libgen count PUZZLE [LIMIT]      solutions of an 81-digit puzzle, up to LIMIT\n"
            "  libgen canon PUZZLE              its canonical form\n"
-           "  libgen discover STATE [--two-swaps N] [--max-classes N]\n"
+           "  libgen discover STATE [--two-swaps N] [--max-classes N] [--newest-first]\n"
            "                                   find classes, resuming from STATE if it exists\n"
            "  libgen build STATE OUT [--seed S] write the library text made from STATE\n"
            "  libgen check LIBRARY             check a library text\n";
@@ -103,13 +104,15 @@ int Discover(const std::vector<std::string>& args) {
     const auto maxClasses = OptionValue(args, "--max-classes", 0);
     if (args.size() < 2 || !twoSwaps || !maxClasses)
         return Usage();
+    const bool newestFirst = std::find(args.begin(), args.end(), "--newest-first") != args.end();
+    const TwoSwapOrder order = newestFirst ? TwoSwapOrder::NewestFirst : TwoSwapOrder::OldestFirst;
     const std::string& path = args[1];
     ClassStore store;
     if (!LoadStore(path, store))
         return 1;
     const auto start = std::chrono::steady_clock::now();
     bool saved = true;
-    Explore(store, {*twoSwaps, *maxClasses}, [&] {
+    Explore(store, {*twoSwaps, *maxClasses, order}, [&] {
         std::ostringstream state;
         store.Write(state);
         saved = WriteFileAtomically(path, state.str()) && saved;
