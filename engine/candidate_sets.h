@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board.h"
+#include "cell_plane.h"
 #include "rules.h"
 
 #include <array>
@@ -46,10 +47,18 @@ public:
                 }
             }
             m_sets[cell] = digits;
+            for (int bit = 0; bit < 9; ++bit) {
+                if (digits & (1u << bit)) {
+                    m_planes[bit] |= CellPlane::Of(cell);
+                }
+            }
         }
     }
 
     DigitSet Of(CellPos cell) const { return m_sets[9 * cell.col + cell.row]; }
+
+    // The cells that have digit d as a candidate.
+    const CellPlane& CellsWith(unsigned char d) const { return m_planes[d - 1]; }
 
     // Sets the flags of those of the digits that are candidates of the cell to 0.
     void Remove(CellPos cell, DigitSet digits) {
@@ -58,10 +67,12 @@ public:
         if (digits == 0) {
             return;
         }
-        unsigned char* flags = &m_board.m_candidate[81 * cell.col + 9 * cell.row];
+        const int index = 9 * cell.col + cell.row;
+        unsigned char* flags = &m_board.m_candidate[9 * index];
         for (int bit = 0; bit < 9; ++bit) {
             if (digits & (1u << bit)) {
                 flags[bit] = 0;
+                m_planes[bit].Remove(CellPlane::Of(index));
             }
         }
         set &= static_cast<DigitSet>(~digits);
@@ -82,7 +93,12 @@ public:
                 m_sets[9 * c + r] &= keep;
             }
         }
-        m_sets[9 * cell.col + cell.row] = 0;
+        const int index = 9 * cell.col + cell.row;
+        m_sets[index] = 0;
+        m_planes[d - 1].Remove(CellPlanes::Get().peers[index]);
+        for (CellPlane& plane : m_planes) {
+            plane.Remove(CellPlane::Of(index));
+        }
         m_placed = true;
     }
 
@@ -96,5 +112,6 @@ public:
 private:
     CBoard& m_board;
     DigitSet m_sets[81];
+    CellPlane m_planes[9]; // m_planes[d - 1]: the cells with candidate d
     bool m_placed = false;
 };

@@ -193,67 +193,14 @@ void NakedSubsetsPass(CandidateSets& sets) {
     }
 }
 
-// The digits that are candidates in exactly one cell of each box, worked out again only for the
-// boxes a placement may have changed: those of its band and of its stack.
-class BoxSingles {
-public:
-    explicit BoxSingles(const CandidateSets& sets) : m_sets(sets) {}
-
-    DigitSet Of(int box) {
-        if (m_stale & (1u << box)) {
-            m_singles[box] = Compute(box);
-            m_stale &= ~(1u << box);
-        }
-        return m_singles[box];
-    }
-
-    void PlacedIn(CellPos cell) {
-        const int band = cell.row / 3;
-        const int stack = cell.col / 3;
-        for (int k = 0; k < 3; ++k) {
-            m_stale |= 1u << (3 * band + k);
-            m_stale |= 1u << (3 * k + stack);
-        }
-    }
-
-private:
-    DigitSet Compute(int box) const {
-        DigitSet atLeastOnce = 0;
-        DigitSet atLeastTwice = 0;
-        for (int r = 3 * (box / 3); r < 3 * (box / 3) + 3; ++r) {
-            for (int c = 3 * (box % 3); c < 3 * (box % 3) + 3; ++c) {
-                const DigitSet digits = m_sets.Of({c, r});
-                atLeastTwice |= atLeastOnce & digits;
-                atLeastOnce |= digits;
-            }
-        }
-        return atLeastOnce & static_cast<DigitSet>(~atLeastTwice);
-    }
-
-    const CandidateSets& m_sets;
-    DigitSet m_singles[9] = {};
-    unsigned m_stale = 0x1FF;
-};
-
-CellPos CellWithDigitInBox(const CandidateSets& sets, int box, unsigned char d) {
-    for (int r = 3 * (box / 3); r < 3 * (box / 3) + 3; ++r) {
-        for (int c = 3 * (box % 3); c < 3 * (box % 3) + 3; ++c) {
-            if (sets.Of({c, r}) & DigitBit(d)) {
-                return {c, r};
-            }
-        }
-    }
-    return {0, 0};
-}
-
 void BoxHiddenSinglesPass(CandidateSets& sets) {
-    BoxSingles singles(sets);
+    const CellPlanes& planes = CellPlanes::Get();
     for (unsigned char d = 1; d <= 9; ++d) {
         for (int box = 0; box < 9; ++box) {
-            if (singles.Of(box) & DigitBit(d)) {
-                const CellPos cell = CellWithDigitInBox(sets, box, d);
-                sets.Place(cell, d);
-                singles.PlacedIn(cell);
+            const CellPlane cells = sets.CellsWith(d) & planes.box[box];
+            if (cells.HasExactlyOne()) {
+                const int cell = cells.OnlyCell();
+                sets.Place({cell / 9, cell % 9}, d);
             }
         }
     }
