@@ -73,19 +73,9 @@ find_window() {
     cat "$work/windows"
     fail "no window '$want'"
 }
-gone() {  # true when no window TITLE is left after up to 10 s
-    for _ in $(seq 100); do
-        helper windows | grep -q "|$1\$" || return 0
-        sleep 0.1
-    done
-    return 1
-}
 
-# Screenshot of the whole screen into $work/$1.ppm; $shot is its path for the helper.
-snap() {
-    import -window root -depth 8 "$work/$1.ppm"
-    shot=Z:$work/$1.ppm
-}
+# Screenshot of the whole screen into $work/$1.ppm (the helper sees it as Z:$work/$1.ppm).
+snap() { import -window root -depth 8 "$work/$1.ppm"; }
 # count NAME X0 Y0 X1 Y1 RRGGBB: pixels of that colour in a client rectangle of screenshot NAME.
 count() { helper count "Z:$work/$1.ppm" $((cx + $2)) $((cy + $3)) $((cx + $4)) $((cy + $5)) "$6"; }
 cells() { helper cells "Z:$work/$1.ppm" "$cx" "$cy" "$2"; }
