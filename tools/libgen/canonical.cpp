@@ -106,8 +106,9 @@ std::vector<LineOrder> LowestRowOrders(const RowMasks& masks, const Placement& l
     return result;
 }
 
-// The image's digits relabelled in order of appearance; false as soon as it cannot beat best.
-bool RelabelIfLower(const Grid& grid, const LineOrder& rows, const LineOrder& columns, Grid& best) {
+// Relabels the image's digits in order of appearance and keeps it when it is below best,
+// giving up at the first cell that shows it is not.
+void KeepIfLower(const Grid& grid, const LineOrder& rows, const LineOrder& columns, Grid& best) {
     std::array<std::uint8_t, 10> labels{};
     std::uint8_t nextLabel = 0;
     Grid image;
@@ -119,13 +120,12 @@ bool RelabelIfLower(const Grid& grid, const LineOrder& rows, const LineOrder& co
         image[cell] = labels[digit];
         if (!lower && image[cell] != best[cell]) {
             if (image[cell] > best[cell])
-                return false;
+                return;
             lower = true;
         }
     }
     if (lower)
         best = image;
-    return lower;
 }
 
 } // namespace
@@ -155,7 +155,7 @@ Grid CanonicalForm(const Grid& puzzle) {
         const LineOrder& columns = BandPreservingOrders()[choice.order];
         const RowMasks masks = ShuffleColumns(MasksOf(*choice.grid), choice.order);
         for (const LineOrder& rows : LowestRowOrders(masks, lowest))
-            RelabelIfLower(*choice.grid, rows, columns, best);
+            KeepIfLower(*choice.grid, rows, columns, best);
     }
     return best;
 }
