@@ -47,6 +47,7 @@ public:
                 }
             }
             m_sets[cell] = digits;
+            m_stuck = m_stuck || (digits == 0 && board.m_value[cell] == 0);
             for (int bit = 0; bit < 9; ++bit) {
                 if (digits & (1u << bit)) {
                     m_planes[bit] |= CellPlane::Of(cell);
@@ -76,31 +77,35 @@ public:
             }
         }
         set &= static_cast<DigitSet>(~digits);
+        m_stuck = m_stuck || set == 0;
     }
 
     // Places a candidate digit; its peers lose it as their flags do.
     void Place(CellPos cell, unsigned char d) {
         m_board.PlaceWithoutRehash(cell.col, cell.row, d);
-        const DigitSet keep = static_cast<DigitSet>(~DigitBit(d));
+        const int index = 9 * cell.col + cell.row;
+        m_sets[index] = 0;
         for (int k = 0; k < 9; ++k) {
-            m_sets[9 * k + cell.row] &= keep;
-            m_sets[9 * cell.col + k] &= keep;
+            TakeFromPeer(9 * k + cell.row, d);
+            TakeFromPeer(9 * cell.col + k, d);
         }
         const int c0 = 3 * (cell.col / 3);
         const int r0 = 3 * (cell.row / 3);
         for (int c = c0; c < c0 + 3; ++c) {
             for (int r = r0; r < r0 + 3; ++r) {
-                m_sets[9 * c + r] &= keep;
+                TakeFromPeer(9 * c + r, d);
             }
         }
-        const int index = 9 * cell.col + cell.row;
-        m_sets[index] = 0;
         m_planes[d - 1].Remove(CellPlanes::Get().peers[index]);
         for (CellPlane& plane : m_planes) {
             plane.Remove(CellPlane::Of(index));
         }
         m_placed = true;
     }
+
+    // Whether some empty cell has no candidate left. Sets only ever shrink, so such a cell stays
+    // empty: whatever the rules do next, the position ends as a dead end.
+    bool Stuck() const { return m_stuck; }
 
     // Whether a digit was placed since the last call.
     bool TakePlaced() {
@@ -110,8 +115,16 @@ public:
     }
 
 private:
+    // A filled cell's set is already empty; an empty cell left with none is stuck.
+    void TakeFromPeer(int index, unsigned char d) {
+        DigitSet& set = m_sets[index];
+        m_stuck = m_stuck || set == DigitBit(d);
+        set &= static_cast<DigitSet>(~DigitBit(d));
+    }
+
     CBoard& m_board;
     DigitSet m_sets[81];
     CellPlane m_planes[9]; // m_planes[d - 1]: the cells with candidate d
     bool m_placed = false;
+    bool m_stuck = false;
 };

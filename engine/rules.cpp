@@ -246,17 +246,24 @@ void ApplyNakedSingles(CBoard& board) {
 // One view of the candidates serves every sweep. The hash fields are a function of the values
 // alone: between sweeps only the identity CRC is brought up to date, for the fixpoint test, and
 // the whole re-hash is made once at the end. That leaves the same record as a re-hash after every
-// placement.
-void RunRulesToFixpoint(CBoard& board) {
+// placement. Returns false, with the board left part-way, if asked to give up once stuck.
+namespace {
+
+bool Settle(CBoard& board, bool giveUpWhenStuck) {
+    using Pass = void (*)(CandidateSets&);
+    static constexpr Pass kSweep[] = {PointingPass, NakedSubsetsPass, BoxHiddenSinglesPass,
+                                      NakedSinglesPass};
     CandidateSets sets(board);
     bool placed = false;
     Crc32 before;
     do {
         before = board.IdentityCrc();
-        PointingPass(sets);
-        NakedSubsetsPass(sets);
-        BoxHiddenSinglesPass(sets);
-        NakedSinglesPass(sets);
+        for (Pass pass : kSweep) {
+            if (giveUpWhenStuck && sets.Stuck()) {
+                return false;
+            }
+            pass(sets);
+        }
         if (sets.TakePlaced()) {
             placed = true;
             board.m_imageCrc[0] = 0xFFFFFFFFu;
@@ -266,4 +273,15 @@ void RunRulesToFixpoint(CBoard& board) {
     if (placed) {
         board.Rehash();
     }
+    return true;
+}
+
+} // namespace
+
+void RunRulesToFixpoint(CBoard& board) {
+    Settle(board, false);
+}
+
+bool RunRulesToFixpointUnlessStuck(CBoard& board) {
+    return Settle(board, true);
 }

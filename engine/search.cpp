@@ -106,10 +106,13 @@ void CPuzzleSearch::TryOnStart(int c, int r, unsigned char d) {
     }
 }
 
+// A trial that gets stuck is a dead end; the board is set back to the start before anyone
+// could see it part-way.
 void CPuzzleSearch::TryOnBoard(int c, int r, unsigned char d) {
     m_board.Place(c, r, d);
-    RunRulesToFixpoint(m_board);
-    if (m_board.IsSolved()) {
+    if (!RunRulesToFixpointUnlessStuck(m_board)) {
+        BackToStart();
+    } else if (m_board.IsSolved()) {
         RecordSolution();
         BackToStart();
         m_returning = m_stopAtFirst;

@@ -18,9 +18,9 @@ const StartTrials::Trial& StartTrials::Get(int c, int r, unsigned char d) {
         slot = std::make_unique<Trial>();
         slot->result = m_start;
         slot->result.Place(c, r, d);
-        RunRulesToFixpoint(slot->result);
-        slot->solved = slot->result.IsSolved();
-        slot->deadEnd = slot->result.IsDeadEnd();
+        const bool settled = RunRulesToFixpointUnlessStuck(slot->result);
+        slot->solved = settled && slot->result.IsSolved();
+        slot->deadEnd = !settled || slot->result.IsDeadEnd();
     }
     return *slot;
 }

@@ -11,7 +11,8 @@
 class StartTrials {
 public:
     struct Trial {
-        CBoard result; // the position after the placement and the rules' fixpoint
+        CBoard result; // the position after the placement and the rules' fixpoint; not kept
+                       // complete for a dead end, which is never looked at
         bool solved;
         bool deadEnd;
     };
