@@ -8,6 +8,24 @@
 // steps cannot change the outcome, and keeps the stated order wherever it can.
 namespace {
 
+// The digits of line i of a box that its other two lines lack.
+DigitSet OnlyIn(const DigitSet (&lines)[3], int i) {
+    return lines[i] & static_cast<DigitSet>(~(lines[(i + 1) % 3] | lines[(i + 2) % 3]));
+}
+
+// Takes the digits from the cells of a line that lie outside the box's stretch of it.
+template <typename CellAt>
+void RemoveOutsideBox(CandidateSets& sets, DigitSet digits, int boxStart, CellAt cellAt) {
+    if (digits == 0) {
+        return;
+    }
+    for (int k = 0; k < 9; ++k) {
+        if (k < boxStart || k >= boxStart + 3) {
+            sets.Remove(cellAt(k), digits);
+        }
+    }
+}
+
 // Pointing from one box. The clears for one digit touch only that digit outside the box, so
 // the nine digits of a box can be judged together from the box as it stands.
 void PointFromBox(CandidateSets& sets, int c0, int r0) {
@@ -33,26 +51,12 @@ void PointFromBox(CandidateSets& sets, int c0, int r0) {
         return;
     }
     for (int i = 0; i < 3; ++i) {
-        const DigitSet onlyInThisRow =
-            twoOrThreeCells & inRow[i] &
-            static_cast<DigitSet>(~(inRow[(i + 1) % 3] | inRow[(i + 2) % 3]));
-        if (onlyInThisRow != 0) {
-            for (int k = 0; k < 9; ++k) {
-                if (k < c0 || k >= c0 + 3) {
-                    sets.Remove({k, r0 + i}, onlyInThisRow);
-                }
-            }
-        }
-        const DigitSet onlyInThisColumn =
-            twoOrThreeCells & inColumn[i] &
-            static_cast<DigitSet>(~(inColumn[(i + 1) % 3] | inColumn[(i + 2) % 3]));
-        if (onlyInThisColumn != 0) {
-            for (int k = 0; k < 9; ++k) {
-                if (k < r0 || k >= r0 + 3) {
-                    sets.Remove({c0 + i, k}, onlyInThisColumn);
-                }
-            }
-        }
+        RemoveOutsideBox(sets, twoOrThreeCells & OnlyIn(inRow, i), c0, [&](int k) {
+            return CellPos{k, r0 + i};
+        });
+        RemoveOutsideBox(sets, twoOrThreeCells & OnlyIn(inColumn, i), r0, [&](int k) {
+            return CellPos{c0 + i, k};
+        });
     }
 }
 

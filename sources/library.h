@@ -38,6 +38,10 @@ int ReducePuzzleNumber(int number);
 int PuzzleLine(int reducedNumber);
 int PuzzleOrientation(int reducedNumber);
 
+// Places the 81 cell characters of a puzzle written row by row ('1'..'9' a digit, any other
+// character an empty cell) on a cleared board, cell by cell in reading order.
+void PlaceRows(CBoard& board, const unsigned char* rows);
+
 // Sets up puzzle number reducedNumber (0..293023) on a cleared board: the line's digits are
 // placed row by row, then the board is turned into the number's orientation.
 void SetUpLibraryPuzzle(CBoard& board, const unsigned char* library, int reducedNumber);

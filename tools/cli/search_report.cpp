@@ -1,5 +1,7 @@
 #include "search_report.h"
 
+#include "sources/library.h"
+
 #include <cstdio>
 
 std::string ReportHeader() {
@@ -32,10 +34,5 @@ void FoldIntoDigest(Crc32& digest, Crc32 identityCrc) {
 
 void SetUpFromRows(CBoard& board, const std::string& rows) {
     board.Init();
-    for (int r = 0; r < 9; ++r) {
-        for (int c = 0; c < 9; ++c) {
-            const char ch = rows[static_cast<std::size_t>(9 * r + c)];
-            board.Place(c, r, static_cast<unsigned char>(ch == '.' ? 0 : ch - '0'));
-        }
-    }
+    PlaceRows(board, reinterpret_cast<const unsigned char*>(rows.data()));
 }
