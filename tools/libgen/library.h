@@ -16,7 +16,7 @@ constexpr std::size_t kLineBytes = 83; // 81 digits, CR, LF
 
 // The library text: lineCount lines shared out evenly among the classes, each line a random
 // variant of its class (digits relabelled, rows and columns moved within the band structure,
-// never turned or reflected, since the player adds those itself), in a random order. No line
+// never transposed, since the player adds the orientations itself), in a random order. No line
 // equals another or one of its eight orientations. The same seed gives the same text.
 std::string BuildLibraryText(const std::vector<Grid>& classes, std::size_t lineCount,
                              std::uint64_t seed);
