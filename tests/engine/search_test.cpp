@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -148,6 +149,27 @@ TEST(Search, ContradictoryPuzzleEndsWithoutSolutionAndBoardNotRestored) {
     EXPECT_EQ(search.m_solutions.GetSize(), 0);
     EXPECT_TRUE(search.offered.empty());
     EXPECT_TRUE(SameRecord(search.m_solution, previousSolution));
+}
+
+TEST(Search, RunningOutOfMemoryEndsTheSearchWithTheSolutionsFound) {
+    RecordingSearch search;
+    search.SetUp(kSeveral, false);
+    search.duringDrain = [](RecordingSearch& s) {
+        if (s.m_solutions.GetSize() == 1) {
+            throw std::bad_alloc();
+        }
+    };
+    search.RunSearch();
+    ASSERT_EQ(search.m_solutions.GetSize(), 1);
+    EXPECT_EQ(search.m_board.IdentityCrc(), search.m_solutions[0]);
+    EXPECT_TRUE(search.m_board.IsSolved());
+    EXPECT_EQ(search.repaints, 2); // the new solution, then the end of the search
+
+    // The next search from the start starts afresh.
+    search.duringDrain = [](RecordingSearch&) {};
+    search.m_board = search.m_start;
+    search.RunSearch();
+    EXPECT_EQ(search.m_solutions.GetSize(), 2);
 }
 
 TEST(Search, FullBoardTriesNothing) {
