@@ -2,6 +2,7 @@
 // one sweep of the four rules.
 #include "engine/board.h"
 #include "engine/rules.h"
+#include "tests/engine/board_text.h"
 #include "tests/engine/reference_rehash.h"
 
 #include <chrono>
@@ -11,22 +12,6 @@ namespace {
 
 const char kPuzzle[] =
     "000000031600020000000070000050108000200000600000300070000040200030500000700000000";
-
-CBoard PuzzleBoard() {
-    CBoard board;
-    board.Init();
-    for (int r = 0; r < 9; ++r) {
-        for (int c = 0; c < 9; ++c) {
-            board.Place(c, r, static_cast<unsigned char>(kPuzzle[9 * r + c] - '0'));
-        }
-    }
-    return board;
-}
-
-Crc32 TableCrc(Crc32 reg, const unsigned char* bytes, std::size_t length) {
-    CrcUpdate(reg, bytes, length);
-    return reg;
-}
 
 template <typename Work> void Report(const char* what, int calls, Work work) {
     const auto begin = std::chrono::steady_clock::now();
@@ -41,7 +26,7 @@ template <typename Work> void Report(const char* what, int calls, Work work) {
 } // namespace
 
 int main() {
-    const CBoard puzzle = PuzzleBoard();
+    const CBoard puzzle = BoardFromRows(kPuzzle);
     CBoard board = puzzle;
     Report("CBoard::Place with its re-hash (program)", 200000, [&](int i) {
         board = puzzle;

@@ -11,6 +11,12 @@
 // given), then the values put back and the sorted CRCs folded.
 using CrcFunction = Crc32 (*)(Crc32 reg, const unsigned char* bytes, std::size_t length);
 
+// The program's table-driven CRC in the form above.
+inline Crc32 TableCrc(Crc32 reg, const unsigned char* bytes, std::size_t length) {
+    CrcUpdate(reg, bytes, length);
+    return reg;
+}
+
 inline void ReferenceRehash(CBoard& board, CrcFunction crc = ReferenceCrcUpdate) {
     auto crcOfValues = [&] { return crc(0xFFFFFFFFu, board.m_value, 81); };
     auto rotate = [&] {

@@ -8,11 +8,6 @@
 // must match.
 namespace reference {
 
-inline Crc32 TableCrc(Crc32 reg, const unsigned char* bytes, std::size_t length) {
-    CrcUpdate(reg, bytes, length);
-    return reg;
-}
-
 inline void Place(CBoard& board, int c, int r, unsigned char d) {
     board.PlaceWithoutRehash(c, r, d);
     ReferenceRehash(board, TableCrc);
