@@ -72,7 +72,6 @@ void CPuzzleSearch::EnterCell() {
     if (DrainMessages()) {
         FollowHostChanges();
     }
-    RestoreWaitCursor();
     m_levels.back().digit = 1;
 }
 

@@ -32,12 +32,10 @@ public:
     CArray<Crc32, Crc32> m_visited;   // identity CRCs of the positions descended into
 
 protected:
-    // Dispatches whatever waits in the message queue; called as a level moves to a new cell.
-    // Returns whether any message was dispatched: only then may the host have changed the
-    // puzzle under the running search.
+    // Called as a level moves to a new cell: the host may handle what waits in its message
+    // queue (how often it actually looks is its own affair). Returns whether any message was
+    // handled: only then may the host have changed the puzzle under the running search.
     virtual bool DrainMessages() = 0;
-    // Shows the wait cursor again after the messages have been handled.
-    virtual void RestoreWaitCursor() = 0;
     // Invalidates the whole client area and repaints at once.
     virtual void InvalidateAndUpdate() = 0;
     // Offers m_board, a new solution, for saving.

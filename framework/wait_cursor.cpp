@@ -27,7 +27,9 @@ void CWaitCursor::Restore() {
     if (waitCount > 0) {
         PlatformShowWaitCursor();
     } else {
-        PlatformSetCursor(cursorBeforeWait);
+        // No wait has begun yet, or the pointer had no cursor when it began: setting none would
+        // hide the pointer until the mouse moves.
+        PlatformSetCursor(cursorBeforeWait ? cursorBeforeWait : PlatformArrowCursor());
     }
 }
 

@@ -114,6 +114,8 @@ void CSuDoKuDlg::Prove() {
 void CSuDoKuDlg::RunSearchWithWaitCursor() {
     CWaitCursor::Begin();
     m_searching = true;
+    // What waits in the queue as the search starts is handled at its first cell.
+    m_messageDrain.AskAtNextOffer();
     RunSearch();
     m_searching = false;
     CWaitCursor::End();

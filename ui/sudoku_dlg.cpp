@@ -1,6 +1,5 @@
 #include "sudoku_dlg.h"
 
-#include "framework/message_pump.h"
 #include "framework/resources.h"
 #include "framework/wait_cursor.h"
 #include "resources/resource.h"
@@ -42,12 +41,13 @@ void CSuDoKuDlg::ClearPuzzle() {
     InvalidateAndUpdate();
 }
 
+// A handler may have changed the cursor; while the search runs it shows the hourglass again.
 bool CSuDoKuDlg::DrainMessages() {
-    return PumpWaitingMessages();
-}
-
-void CSuDoKuDlg::RestoreWaitCursor() {
+    if (!m_messageDrain.PumpIfDue()) {
+        return false;
+    }
     CWaitCursor::Restore();
+    return true;
 }
 
 void CSuDoKuDlg::InvalidateAndUpdate() {

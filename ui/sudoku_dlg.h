@@ -4,6 +4,7 @@
 #include "framework/dc.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
+#include "framework/message_drain.h"
 #include "sources/puzzle_file.h"
 
 #include <memory>
@@ -44,6 +45,7 @@ public:
     CFont m_fontSmall;
     CFont m_fontLarge;
     bool m_searching = false;
+    CMessageDrain m_messageDrain;
 
 protected:
     BOOL OnInitDialog() override;
@@ -58,7 +60,6 @@ protected:
     void OnClose() override;
 
     bool DrainMessages() override;
-    void RestoreWaitCursor() override;
     void InvalidateAndUpdate() override;
 
 private:

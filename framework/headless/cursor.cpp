@@ -2,28 +2,42 @@
 
 #include "state.h"
 
-namespace {
-
-HICON__ arrowCursor{0};
-HICON__ waitCursor{1};
-HCURSOR currentCursor = &arrowCursor;
-
-} // namespace
-
 namespace headless {
 
+HCURSOR ArrowCursor() {
+    static HICON__ arrow{0};
+    return &arrow;
+}
+
+HCURSOR WaitCursor() {
+    static HICON__ wait{1};
+    return &wait;
+}
+
 bool WaitCursorShown() {
-    return currentCursor == &waitCursor;
+    return TheState().cursor == WaitCursor();
+}
+
+bool CursorHidden() {
+    return TheState().cursor == nullptr;
+}
+
+void HideCursor() {
+    TheState().cursor = nullptr;
 }
 
 } // namespace headless
 
 HCURSOR PlatformShowWaitCursor() {
-    HCURSOR previous = currentCursor;
-    currentCursor = &waitCursor;
+    HCURSOR previous = headless::TheState().cursor;
+    headless::TheState().cursor = headless::WaitCursor();
     return previous;
 }
 
+HCURSOR PlatformArrowCursor() {
+    return headless::ArrowCursor();
+}
+
 void PlatformSetCursor(HCURSOR cursor) {
-    currentCursor = cursor ? cursor : &arrowCursor;
+    headless::TheState().cursor = cursor;
 }

@@ -17,6 +17,7 @@
 #include "platform_types.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -187,9 +188,16 @@ void PostCallback(std::function<void()> callback);
 void PostQuit();
 std::size_t QueuedMessageCount();
 
-// --- Cursor and resources --------------------------------------------------------------------
+// --- Cursor, clock and resources
+// --------------------------------------------------------------------
 
 bool WaitCursorShown();
+// The pointer has no cursor at all, so it cannot be seen.
+bool CursorHidden();
+// Takes the cursor away, as when the pointer has had none set yet.
+void HideCursor();
+// The clock that CMessageDrain reads stands still until a test moves it on.
+void AdvanceClock(std::int64_t microseconds);
 void SetResourceString(UINT id, const std::string& text);
 
 } // namespace headless

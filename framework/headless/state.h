@@ -4,6 +4,7 @@
 
 #include "headless.h"
 
+#include <cstdint>
 #include <deque>
 
 class CDialog;
@@ -56,6 +57,10 @@ struct QueuedMessage {
     std::function<void()> callback;
 };
 
+// The two cursors the program uses.
+HCURSOR ArrowCursor();
+HCURSOR WaitCursor();
+
 struct State {
     std::vector<DrawOp> lastPaint;
     int paintCount = 0;
@@ -67,7 +72,8 @@ struct State {
     std::deque<FileDialogAnswer> fileDialogAnswers;
     std::vector<FileDialogRecord> fileDialogs;
     std::deque<QueuedMessage> queue;
-    bool waitCursorShown = false;
+    HCURSOR cursor = ArrowCursor();
+    std::int64_t clockMicroseconds = 0;
     std::map<UINT, std::string> strings;
 };
 

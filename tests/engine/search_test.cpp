@@ -49,7 +49,6 @@ protected:
         duringDrain(*this);
         return true; // as a window that always has something to dispatch
     }
-    void RestoreWaitCursor() override {}
     void InvalidateAndUpdate() override { ++repaints; }
     void SavePuzzleFile() override { offered.push_back(m_board.IdentityCrc()); }
 };

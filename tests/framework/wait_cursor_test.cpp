@@ -31,6 +31,17 @@ TEST(WaitCursor, RestoreShowsTheHourglassOnlyDuringAWait) {
     CWaitCursor::End();
 }
 
+// As before the first wait of the program, when the save command restores the cursor.
+TEST(WaitCursor, NoRememberedCursorLeavesTheArrowNotAHiddenPointer) {
+    headless::Reset();
+    headless::HideCursor();
+    CWaitCursor::Begin();
+    CWaitCursor::End();
+    EXPECT_FALSE(headless::CursorHidden());
+    CWaitCursor::Restore();
+    EXPECT_FALSE(headless::CursorHidden());
+}
+
 TEST(WaitCursor, AnUnmatchedEndDoesNotDriveTheCountBelowZero) {
     headless::Reset();
     CWaitCursor::End();

@@ -3,7 +3,13 @@
 #include <chrono>
 
 SearchReport CBatchSearch::Run(int lineNumber, const std::string& rows, bool stopAtFirst) {
-    SetUpFromRows(m_board, rows);
+    CBoard start;
+    SetUpFromRows(start, rows);
+    return Run(lineNumber, start, stopAtFirst);
+}
+
+SearchReport CBatchSearch::Run(int lineNumber, const CBoard& start, bool stopAtFirst) {
+    m_board = start;
     m_start = m_board;
     m_startSaved = true;
     m_stopAtFirst = stopAtFirst;

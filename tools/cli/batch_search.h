@@ -11,10 +11,11 @@ class CBatchSearch : public CPuzzleSearch {
 public:
     // Sets up one puzzle and searches it; stopAtFirst selects SOLVE over PROVE.
     SearchReport Run(int lineNumber, const std::string& rows, bool stopAtFirst);
+    // Searches a position set up elsewhere, which is also the start position.
+    SearchReport Run(int lineNumber, const CBoard& start, bool stopAtFirst);
 
 protected:
     bool DrainMessages() override;
-    void RestoreWaitCursor() override {}
     void InvalidateAndUpdate() override {}
     void SavePuzzleFile() override {}
 
