@@ -11,8 +11,11 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d /tmp/kestrova-gui.XXXXXX)
 xvfb=
 kestrova=
+throttler=
 cleanup() {
     local status=$?
+    [ -z "$throttler" ] || kill "$throttler" 2>/dev/null || true
+    [ -z "$kestrova" ] || kill -CONT "$kestrova" 2>/dev/null || true
     [ -z "$kestrova" ] || kill "$kestrova" 2>/dev/null || true
     WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
     [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
@@ -342,6 +345,76 @@ case_save_load() {
     ok "Load of the saved file shows the same board"
     key alt+F4
     ended 10 || fail "Alt+F4 did not end the program"
+}
+
+# --- a long search -----------------------------------------------------------------------------
+
+# Writes a puzzle given as 81 characters row by row as a puzzle file: a byte a cell, column by
+# column.
+sud_file() {
+    local c r
+    for c in 0 1 2 3 4 5 6 7 8; do
+        for r in 0 1 2 3 4 5 6 7 8; do printf "\\x0${1:$((9 * r + c)):1}"; done
+    done >"$2"
+}
+
+# Lets the program run for a few milliseconds in every half second, so that a search of a
+# fraction of a second of processor time lasts long enough to be watched from outside: at least
+# twenty seconds, while the checks below take a few. Ends with the program.
+throttle() {
+    while kill -STOP "$kestrova" 2>/dev/null; do
+        sleep 0.5
+        kill -CONT "$kestrova" 2>/dev/null || break
+        sleep 0.005
+    done
+}
+
+# The close box of the caption that Wine draws, above the client area's right end.
+click_close_box() { click 489 -10; }
+
+no_frame() {  # no selection frame around the cell at (x0, y0)
+    [ "$(count "$1" $(($2 - 1)) $(($3 - 1)) $(($2 + 55)) $(($3 + 55)) $SELECT)" = 0 ] || fail "a selection frame"
+}
+
+# PROVE of a puzzle without a solution, loaded from a file, enters 823,608 cells. While it runs,
+# the window repaints on a key and shows the search's position, a click changes nothing, and the
+# close box ends the program at once.
+case_long_search() {
+    mkdir "$work/Kestrova"
+    # The puzzle without the 5 of its last cell, which is typed in: the search then takes the
+    # typed digit into its start, and a repaint during it shows the 5 as a given.
+    sud_file 053000080700000503000000000000000001001000000670034000000000000000100604000000030 \
+        "$work/Kestrova/long.sud"
+    start_here
+    settle start 10 check_grid start
+    click 285 507   # Load
+    find_window Open
+    key ctrl+a
+    xdotool type --delay 30 long.sud
+    key Return
+    local x8 x1
+    x8=$(cell_x 8) x1=$(cell_x 1)
+    settle loaded 10 text loaded $((30 + 53 * 7)) $((14 + 53 * 8)) 46 $GIVEN 3
+    click $((x8 + 26)) $((x8 + 26))
+    key 5
+    settle entered 5 text entered $((30 + 53 * 8)) $((14 + 53 * 8)) 46 $ENTERED 5
+    ok "the puzzle is loaded from long.sud and its last 5 typed in"
+
+    click 370 537   # PROVE
+    find_window Kestrova
+    throttle &
+    throttler=$!
+    key Return      # the search starts
+    click $((x1 + 26)) $((x1 + 26))   # an empty cell, selected when no search runs
+    key 0
+    settle searching 30 text searching $((30 + 53 * 8)) $((14 + 53 * 8)) 46 $GIVEN 5
+    no_frame searching "$x1" "$x1"
+    ok "during the search a key repaints the search's position (the typed 5 is now a given) and a click selects nothing"
+    kill -0 "$kestrova" 2>/dev/null || fail "the program ended during the search"
+    click_close_box
+    ended 10 || fail "the close box did not end the program during the search"
+    [ "$status" = 0 ] || fail "exit status $status after the close box"
+    ok "the close box ends it during the search with exit status 0"
 }
 
 case="case_$case"
