@@ -36,8 +36,8 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 int CDialog::DoModal() {
     HWND parent = m_parent ? m_parent->m_hWnd : nullptr;
-    return static_cast<int>(DialogBoxParamA(GetModuleHandleA(nullptr),
-                                            MAKEINTRESOURCEA(m_templateId), parent, DialogProc,
+    return static_cast<int>(DialogBoxParamW(GetModuleHandleW(nullptr),
+                                            MAKEINTRESOURCEW(m_templateId), parent, DialogProc,
                                             reinterpret_cast<LPARAM>(this)));
 }
 

@@ -1,6 +1,7 @@
 #include "framework/file.h"
 
 #include "platform_types.h"
+#include "utf16.h"
 
 namespace {
 
@@ -14,8 +15,8 @@ bool CFile::Open(const std::string& path, OpenMode mode) {
     Close();
     const DWORD access = mode == modeRead ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
     const DWORD disposition = mode == modeRead ? OPEN_EXISTING : CREATE_ALWAYS;
-    HANDLE file =
-        CreateFileA(path.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(ToUtf16(path).c_str(), access, 0, nullptr, disposition,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }
@@ -57,10 +58,10 @@ bool CFile::Close() {
 }
 
 bool CFile::Rename(const std::string& source, const std::string& target) {
-    return MoveFileExA(source.c_str(), target.c_str(),
+    return MoveFileExW(ToUtf16(source).c_str(), ToUtf16(target).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 bool CFile::Remove(const std::string& path) {
-    return DeleteFileA(path.c_str()) != 0;
+    return DeleteFileW(ToUtf16(path).c_str()) != 0;
 }

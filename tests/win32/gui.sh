@@ -9,6 +9,7 @@ case=$1 exe=$2 wintest=$3 prefix=$4
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
 work=$(mktemp -d /tmp/kestrova-gui.XXXXXX)
+home=$work   # the folder the program is started from
 xvfb=
 kestrova=
 cleanup() {
@@ -31,7 +32,9 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$work/display")
 
 wine() { "$root/cmake/wine-run.sh" --x11 "$prefix" "$@"; }
-helper() { wine "$wintest" "$@" | tr -d '\r'; }
+# The helper looks at the windows of the program named $program.
+program=Kestrova.exe
+helper() { KESTROVA_PROGRAM=$program wine "$wintest" "$@" | tr -d '\r'; }
 
 # Starts Kestrova.exe from folder $1 (program path $2, default Kestrova.exe there).
 start() {
@@ -101,10 +104,10 @@ settle() {
     "$@" || fail "$*"
 }
 
-# Copies the program into the test folder and starts it there.
+# Copies the program into its folder and starts it there.
 start_here() {
-    cp "$exe" "$work/Kestrova.exe"
-    start "$work"
+    cp "$exe" "$home/Kestrova.exe"
+    start "$home"
     find_window main
 }
 
@@ -174,10 +177,11 @@ case_close_request() {
     ok "Alt+F4 ends it with exit status 0"
 }
 
-# Starts the program as $2 from folder $1 and expects the message box with text $3.
+# Starts the program as $2 from folder $1 and expects the message box with text $3, captioned
+# $4 (default Kestrova).
 expect_refusal() {
     start "$1" "$2"
-    find_window Kestrova
+    find_window "${4:-Kestrova}"
     echo "$texts"
     grep -qxF "text Static|$3" <<<"$texts" || fail "message box without the text '$3'"
     ! helper windows | awk -F'[ |]' '$1 == "window" && $5 >= 500 && $6 >= 550' | grep -q . || fail "the main window is shown"
@@ -203,6 +207,14 @@ case_damaged_library() {
         dd of="$work/Kestrova.exe" bs=1 seek="$offset" conv=notrunc status=none
     cmp -s "$exe" "$work/Kestrova.exe" && fail "the copy was not changed"
     expect_refusal "$work" Kestrova.exe "Please download Kestrova.exe again. CRC32 Error."
+}
+
+# Every message box is captioned with the program's name, also one outside the ANSI code page.
+case_program_name() {
+    mkdir "$work/日本"
+    cp "$exe" "$work/日本/日本.exe"
+    program=日本.exe
+    expect_refusal "$work/日本" 日本.exe "Please download Kestrova.exe again. Unknown Error." 日本
 }
 
 # --- a game through the window ----------------------------------------------------------------
@@ -261,12 +273,12 @@ save_offered() {
     ! grep -q 'read-only' <<<"$texts" || fail "the save dialog shows a read-only box"
     key Return
     for _ in $(seq 50); do
-        saved=$(ls "$work/Kestrova")
+        saved=$(ls "$home/Kestrova")
         [ -z "$saved" ] || break
         sleep 0.2
     done
     [ -n "$saved" ] || fail "nothing saved into the folder Kestrova"
-    [ "$(stat -c %s "$work/Kestrova/$saved")" = 81 ] || fail "'$saved' does not have 81 bytes"
+    [ "$(stat -c %s "$home/Kestrova/$saved")" = 81 ] || fail "'$saved' does not have 81 bytes"
     ok "saved '$saved' (81 bytes)"
 }
 
@@ -321,8 +333,10 @@ case_prove() {
 
 no_digits() { [ "$(cells "$1" $GIVEN | ones)$(cells "$1" $ENTERED | ones)" = 00 ] || fail "digits on the board"; }
 
+# Run from a folder whose name is outside the ANSI code page.
 case_save_load() {
-    mkdir "$work/Kestrova"
+    home="$work/日本"
+    mkdir -p "$home/Kestrova"
     start_here
     settle start 10 check_grid start
     click 355 507   # Save
@@ -332,7 +346,8 @@ case_save_load() {
     click 215 507   # Clear
     settle cleared 5 no_digits cleared
     ok "Clear empties the board"
-    cp "$work/Kestrova/$saved" "$work/Kestrova/copy.sud"   # a name that types without blanks
+    local folder="$home/Kestrova"
+    cp "$folder/$saved" "$folder/copy.sud"   # a name that types without blanks
     click 285 507   # Load
     find_window Open
     key ctrl+a

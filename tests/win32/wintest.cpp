@@ -1,5 +1,6 @@
 // Helper of the window tests (gui.sh): runs under Wine on the same display as Kestrova.exe.
-//   windows                            the visible top-level windows of Kestrova.exe:
+//   windows                            the visible top-level windows of Kestrova.exe (or of the
+//                                      program named by KESTROVA_PROGRAM):
 //                                        window HWND CLIENT_X CLIENT_Y CLIENT_W CLIENT_H|TITLE
 //                                        text CLASS|TEXT  (each visible child window)
 //   sysmenu HWND                       the system menu items of that window: ID sep| or ID str|TEXT
@@ -59,24 +60,29 @@ unsigned Colour(const char* hex) {
 }
 
 std::vector<DWORD> KestrovaProcesses() {
+    wchar_t program[MAX_PATH] = L"Kestrova.exe";
+    GetEnvironmentVariableW(L"KESTROVA_PROGRAM", program, MAX_PATH);
     std::vector<DWORD> ids;
     HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry{};
+    PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snap, &entry); more; more = Process32Next(snap, &entry)) {
-        if (_stricmp(entry.szExeFile, "Kestrova.exe") == 0)
+    for (BOOL more = Process32FirstW(snap, &entry); more; more = Process32NextW(snap, &entry)) {
+        if (_wcsicmp(entry.szExeFile, program) == 0)
             ids.push_back(entry.th32ProcessID);
     }
     CloseHandle(snap);
     return ids;
 }
 
+// In UTF-8, as the tests write names outside the ANSI code page.
 std::string WindowText(HWND window) {
-    char text[1024] = "";
+    wchar_t text[1024] = L"";
     DWORD_PTR length = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 2000, &length);
-    return text;
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &length);
+    char utf8[4096] = "";
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    return utf8;
 }
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM) {
@@ -128,9 +134,12 @@ BYTE* RemoteKernel32(DWORD pid) {
     return base;
 }
 
+HWND WindowOf(const char* hwndText) {
+    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(hwndText, nullptr, 16)));
+}
+
 int SystemMenu(const char* hwndText) {
-    HWND window =
-        reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(hwndText, nullptr, 16)));
+    HWND window = WindowOf(hwndText);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     if (!pid)
@@ -296,7 +305,8 @@ int main(int argc, char** argv) {
     if (command == "text" && argc == 8)
         return Text(argv + 2);
     std::fprintf(stderr,
-                 "usage: kestrova_wintest windows | sysmenu HWND | count SHOT X0 Y0 X1 Y1 RRGGBB |"
+                 "usage: kestrova_wintest windows | sysmenu HWND | count SHOT X0 Y0 "
+                 "X1 Y1 RRGGBB |"
                  " diff SHOT1 SHOT2 X0 Y0 X1 Y1 | cells SHOT X Y RRGGBB | text SHOT X Y HEIGHT "
                  "RRGGBB TEXT\n");
     return 2;
