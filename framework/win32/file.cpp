@@ -3,21 +3,73 @@
 #include "platform_types.h"
 #include "utf16.h"
 
+#include <cwchar>
+
 namespace {
 
 HANDLE HandleOf(std::intptr_t handle) {
     return reinterpret_cast<HANDLE>(handle);
 }
 
+bool StartsWith(const std::wstring& text, const wchar_t* prefix) {
+    return text.compare(0, std::wcslen(prefix), prefix) == 0;
+}
+
+// The path made absolute as the platform itself makes it, then marked so that the platform
+// applies no length limit below its own maximum: a temporary file beside a target of 250
+// characters passes MAX_PATH.
+std::wstring PlatformPath(const std::string& path) {
+    const std::wstring wide = ToUtf16(path);
+    if (StartsWith(wide, L"\\\\?\\") || StartsWith(wide, L"\\\\.\\")) {
+        return wide;
+    }
+    std::wstring full(GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr), L'\0');
+    const DWORD length =
+        GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length == 0 || length >= full.size()) {
+        return wide;
+    }
+    full.resize(length);
+    return StartsWith(full, L"\\\\") ? L"\\\\?\\UNC\\" + full.substr(2) : L"\\\\?\\" + full;
+}
+
+// The name under which the platform knows the open file, links resolved; empty when it has none.
+std::wstring FinalPath(HANDLE file) {
+    std::wstring path(GetFinalPathNameByHandleW(file, nullptr, 0, FILE_NAME_NORMALIZED), L'\0');
+    const DWORD length = GetFinalPathNameByHandleW(
+        file, path.data(), static_cast<DWORD>(path.size()), FILE_NAME_NORMALIZED);
+    path.resize(length < path.size() ? length : 0);
+    return path;
+}
+
+DWORD AccessOf(CFile::OpenMode mode) {
+    return mode == CFile::modeRead ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+}
+
+DWORD DispositionOf(CFile::OpenMode mode) {
+    switch (mode) {
+    case CFile::modeRead:
+        return OPEN_EXISTING;
+    case CFile::modeCreate:
+        return OPEN_ALWAYS;
+    default:
+        return CREATE_NEW;
+    }
+}
+
 } // namespace
 
 bool CFile::Open(const std::string& path, OpenMode mode) {
     Close();
-    const DWORD access = mode == modeRead ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-    const DWORD disposition = mode == modeRead ? OPEN_EXISTING : CREATE_ALWAYS;
-    HANDLE file = CreateFileW(ToUtf16(path).c_str(), access, 0, nullptr, disposition,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(PlatformPath(path).c_str(), AccessOf(mode), 0, nullptr,
+                              DispositionOf(mode), FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    // Truncated after opening, not created anew: that would reset the file's attributes, and is
+    // refused for a hidden file.
+    if (mode == modeCreate && !SetEndOfFile(file)) {
+        CloseHandle(file);
         return false;
     }
     m_handle = reinterpret_cast<std::intptr_t>(file);
@@ -57,11 +109,48 @@ bool CFile::Close() {
     return closed;
 }
 
-bool CFile::Rename(const std::string& source, const std::string& target) {
-    return MoveFileExW(ToUtf16(source).c_str(), ToUtf16(target).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+bool CFile::GetStatus(const std::string& path, CFileStatus& status) {
+    // Opened for its attributes only, which succeeds while the file is held open elsewhere.
+    HANDLE file = CreateFileW(PlatformPath(path).c_str(), FILE_READ_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    BY_HANDLE_FILE_INFORMATION information;
+    const bool known = GetFileInformationByHandle(file, &information) != 0;
+    const std::wstring realPath = FinalPath(file);
+    CloseHandle(file);
+    if (!known || realPath.empty()) {
+        return false;
+    }
+    status.m_readOnly = (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    status.m_names = information.nNumberOfLinks;
+    status.m_realPath = ToUtf8(realPath);
+    return true;
+}
+
+bool CFile::Replace(const std::string& source, const std::string& target) {
+    const std::wstring replaced = PlatformPath(target);
+    const DWORD attributes = GetFileAttributesW(replaced.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES ||
+        !ReplaceFileW(replaced.c_str(), PlatformPath(source).c_str(), nullptr,
+                      REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        return false;
+    }
+    // The platform's replace carries the attributes over itself, but not every implementation
+    // of it does.
+    if (GetFileAttributesW(replaced.c_str()) != attributes) {
+        SetFileAttributesW(replaced.c_str(), attributes);
+    }
+    return true;
 }
 
 bool CFile::Remove(const std::string& path) {
-    return DeleteFileW(ToUtf16(path).c_str()) != 0;
+    return DeleteFileW(PlatformPath(path).c_str()) != 0;
+}
+
+std::string CFile::FolderOf(const std::string& path) {
+    const std::size_t separator = path.find_last_of("\\/:");
+    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }

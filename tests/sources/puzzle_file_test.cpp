@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 
 namespace {
 
@@ -56,17 +58,41 @@ TEST(PuzzleFileWrite, ReplacesAnExistingFileWithExactly81Bytes) {
                                std::filesystem::directory_iterator()));
 }
 
-TEST(PuzzleFileWrite, AFailedWriteKeepsTheOldFileWhole) {
+// Writes past a size fail while it lives, as they fail on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit = {bytes, m_previous.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousSignal);
+    }
+
+private:
+    rlimit m_previous;
+    void (*m_previousSignal)(int);
+};
+
+TEST(PuzzleFileWrite, AFailedWriteKeepsTheOldFileWholeAndLeavesNoNewOne) {
     TempFolder folder;
     const std::string path = folder.File("board.sud");
     const std::vector<unsigned char> old = Values(4);
     WriteBytes(path, old);
-    // A folder where the temporary file would go makes the write fail before the target is
-    // touched.
-    std::filesystem::create_directory(path + ".kestrova-tmp");
     PuzzleFileValues values = {};
-    EXPECT_FALSE(WritePuzzleFile(path, values));
+    {
+        FileSizeLimit limit(kPuzzleFileLength / 2);
+        EXPECT_FALSE(WritePuzzleFile(path, values));
+        EXPECT_FALSE(WritePuzzleFile(folder.File("new.sud"), values));
+    }
     EXPECT_EQ(old, ReadBytes(path));
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder.Path()),
+                               std::filesystem::directory_iterator()));
 }
 
 TEST(PuzzleFileWrite, FailsIntoAMissingFolderWithoutLeavingAnything) {

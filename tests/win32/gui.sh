@@ -282,6 +282,18 @@ save_offered() {
     ok "saved '$saved' (81 bytes)"
 }
 
+# Saves again with the name proposed, and waits until the save dialog has gone.
+save_again() {
+    click 355 507   # Save
+    find_window "Save As"
+    key Return
+    for _ in $(seq 50); do
+        helper windows | grep -q '|Save As$' || return 0
+        sleep 0.2
+    done
+    fail "the save dialog stays open"
+}
+
 # The hash pair of the solution from the saved name "START-PAIR - SOLUTION-PAIR.sud".
 solution_pair() {
     [[ $saved =~ ^[\ 0-9A-F]{8}-[\ 0-9A-F]{8}\ -\ ([\ 0-9A-F]{8}-[\ 0-9A-F]{8})\.sud$ ]] ||
@@ -355,6 +367,20 @@ case_save_load() {
     key Return
     settle loaded 10 same loaded start
     ok "Load of the saved file shows the same board"
+    # The same board proposes the same name again.
+    head -c 81 /dev/zero >"$folder/$saved"
+    chmod 444 "$folder/$saved"
+    save_again
+    cmp -s "$folder/$saved" <(head -c 81 /dev/zero) || fail "the read-only file was replaced"
+    [ "$(stat -c %a "$folder/$saved")" = 444 ] || fail "the read-only file lost its mode"
+    ok "a read-only file of that name stays as it was"
+    chmod 644 "$folder/$saved"
+    mv "$folder/$saved" "$folder/linked.sud"
+    ln -s linked.sud "$folder/$saved"
+    save_again
+    [ "$(readlink "$folder/$saved")" = linked.sud ] || fail "the link was replaced"
+    cmp -s "$folder/linked.sud" "$folder/copy.sud" || fail "the linked file does not hold the board"
+    ok "a link of that name stays a link, and its file holds the board"
     key alt+F4
     ended 10 || fail "Alt+F4 did not end the program"
 }
