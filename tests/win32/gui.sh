@@ -385,6 +385,50 @@ case_save_load() {
     ended 10 || fail "Alt+F4 did not end the program"
 }
 
+# The centre of window $1 on the screen: X Y.
+centre() { helper window "$1" | awk '{ print int(($3 + $5) / 2), int(($4 + $6) / 2) }'; }
+
+# The puzzle-number box is modal over the main window, and so is its own message box.
+case_number_box() {
+    start_here
+    settle start 10 check_grid start
+    local main=$hwnd box owner enabled bx by mx my
+    click 450 505   # the puzzle number in the label row
+    find_window "Kestrova puzzle number"
+    box=$hwnd
+    read -r enabled _ <<<"$(helper window "$main")"
+    [ "$enabled" = 0 ] || fail "the main window takes input while the box is open"
+    read -r _ owner _ <<<"$(helper window "$box")"
+    [ "$owner" = "$main" ] || fail "the box is owned by '$owner', not by the main window"
+    read -r bx by <<<"$(centre "$box")"
+    read -r mx my <<<"$(centre "$main")"
+    [ $(((bx - mx) ** 2 + (by - my) ** 2)) -le 2 ] || fail "the box is centred at $bx,$by, the main window at $mx,$my"
+    ok "the box is owned by the main window, which is disabled, and centred over it"
+
+    click 215 507   # Clear
+    click 450 505   # the puzzle number again
+    [ "$(helper windows | grep -c '|Kestrova puzzle number$')" = 1 ] || fail "a second box opened"
+
+    key Tab   # to the number, all of it selected
+    xdotool type --delay 30 x
+    key Return
+    find_window Kestrova
+    grep -qxF "text Static|Please enter an integer." <<<"$texts" || fail "no 'Please enter an integer.'"
+    read -r _ owner _ <<<"$(helper window "$hwnd")"
+    [ "$owner" = "$box" ] || fail "the message is owned by '$owner', not by the box"
+    read -r enabled _ <<<"$(helper window "$box")"
+    [ "$enabled" = 0 ] || fail "the box takes input under its message"
+    ok "'Please enter an integer.' is owned by the box, which is disabled"
+    key Return
+    key Escape
+    settle after 10 same after start
+    read -r enabled _ <<<"$(helper window "$main")"
+    [ "$enabled" = 1 ] || fail "the main window stays disabled after the box"
+    ok "the clicks on the main window changed nothing"
+    key alt+F4
+    ended 10 || fail "Alt+F4 did not end the program"
+}
+
 case="case_$case"
 declare -F "$case" >/dev/null || fail "no case $1"
 "$case"

@@ -4,6 +4,9 @@
 //                                        window HWND CLIENT_X CLIENT_Y CLIENT_W CLIENT_H|TITLE
 //                                        text CLASS|TEXT  (each visible child window)
 //   sysmenu HWND                       the system menu items of that window: ID sep| or ID str|TEXT
+//   window HWND                        ENABLED OWNER LEFT TOP RIGHT BOTTOM: whether the window
+//                                      takes input (1 or 0), its owner (0 for none), its screen
+//                                      rectangle
 //   count SHOT X0 Y0 X1 Y1 RRGGBB      pixels of exactly that colour in [X0,X1) x [Y0,Y1)
 //   diff SHOT1 SHOT2 X0 Y0 X1 Y1       pixels that differ between two screenshots in the rectangle
 //   cells SHOT X Y RRGGBB              the board whose client origin is at (X, Y) on the screen:
@@ -173,6 +176,19 @@ int SystemMenu(const char* hwndText) {
     return 0;
 }
 
+int Window(const char* hwndText) {
+    HWND window = WindowOf(hwndText);
+    RECT rect{};
+    if (!GetWindowRect(window, &rect)) {
+        return std::fprintf(stderr, "window: no window %s\n", hwndText), 1;
+    }
+    HWND owner = GetWindow(window, GW_OWNER);
+    std::printf("%d %llx %ld %ld %ld %ld\n", IsWindowEnabled(window) ? 1 : 0,
+                static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(owner)), rect.left,
+                rect.top, rect.right, rect.bottom);
+    return 0;
+}
+
 int Count(char** a) {
     Image shot;
     if (!ReadPpm(a[0], shot))
@@ -296,6 +312,8 @@ int main(int argc, char** argv) {
         return Windows();
     if (command == "sysmenu" && argc == 3)
         return SystemMenu(argv[2]);
+    if (command == "window" && argc == 3)
+        return Window(argv[2]);
     if (command == "count" && argc == 8)
         return Count(argv + 2);
     if (command == "diff" && argc == 8)
@@ -305,7 +323,7 @@ int main(int argc, char** argv) {
     if (command == "text" && argc == 8)
         return Text(argv + 2);
     std::fprintf(stderr,
-                 "usage: kestrova_wintest windows | sysmenu HWND | count SHOT X0 Y0 "
+                 "usage: kestrova_wintest windows | sysmenu HWND | window HWND | count SHOT X0 Y0 "
                  "X1 Y1 RRGGBB |"
                  " diff SHOT1 SHOT2 X0 Y0 X1 Y1 | cells SHOT X Y RRGGBB | text SHOT X Y HEIGHT "
                  "RRGGBB TEXT\n");
