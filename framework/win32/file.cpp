@@ -15,21 +15,35 @@ bool StartsWith(const std::wstring& text, const wchar_t* prefix) {
     return text.compare(0, std::wcslen(prefix), prefix) == 0;
 }
 
-// The path made absolute as the platform itself makes it, then marked so that the platform
-// applies no length limit below its own maximum: a temporary file beside a target of 250
-// characters passes MAX_PATH.
+// Already in the form the platform takes literally: a long path or a device.
+bool IsLiteral(const std::wstring& path) {
+    return StartsWith(path, L"\\\\?\\") || StartsWith(path, L"\\\\.\\");
+}
+
+// Absolute, as the platform makes a path absolute; empty when it cannot.
+std::wstring FullPath(const std::wstring& path) {
+    std::wstring full(GetFullPathNameW(path.c_str(), 0, nullptr, nullptr), L'\0');
+    const DWORD length =
+        GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    full.resize(length < full.size() ? length : 0);
+    return full;
+}
+
+// The path as the platform itself would read it, marked so that no length limit applies below
+// the platform's own maximum: a temporary file beside a target of 250 characters passes
+// MAX_PATH. A name the platform reads as a device stays one.
 std::wstring PlatformPath(const std::string& path) {
     const std::wstring wide = ToUtf16(path);
-    if (StartsWith(wide, L"\\\\?\\") || StartsWith(wide, L"\\\\.\\")) {
+    if (IsLiteral(wide)) {
         return wide;
     }
-    std::wstring full(GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr), L'\0');
-    const DWORD length =
-        GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length == 0 || length >= full.size()) {
+    const std::wstring full = FullPath(wide);
+    if (full.empty()) {
         return wide;
     }
-    full.resize(length);
+    if (IsLiteral(full)) {
+        return full;
+    }
     return StartsWith(full, L"\\\\") ? L"\\\\?\\UNC\\" + full.substr(2) : L"\\\\?\\" + full;
 }
 
