@@ -56,6 +56,17 @@ std::wstring FinalPath(HANDLE file) {
     return path;
 }
 
+// The path of the file itself, links resolved; empty when that cannot be known. Some file systems
+// name no final path: the path given then serves, unless it is a link, which must not be
+// replaced by a file of its own.
+std::wstring RealPath(HANDLE file, const std::wstring& path) {
+    const std::wstring final = FinalPath(file);
+    if (!final.empty()) {
+        return final;
+    }
+    return GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT ? std::wstring() : path;
+}
+
 DWORD AccessOf(CFile::OpenMode mode) {
     return mode == CFile::modeRead ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
 }
@@ -124,8 +135,9 @@ bool CFile::Close() {
 }
 
 bool CFile::GetStatus(const std::string& path, CFileStatus& status) {
+    const std::wstring platformPath = PlatformPath(path);
     // Opened for its attributes only, which succeeds while the file is held open elsewhere.
-    HANDLE file = CreateFileW(PlatformPath(path).c_str(), FILE_READ_ATTRIBUTES,
+    HANDLE file = CreateFileW(platformPath.c_str(), FILE_READ_ATTRIBUTES,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -133,7 +145,7 @@ bool CFile::GetStatus(const std::string& path, CFileStatus& status) {
     }
     BY_HANDLE_FILE_INFORMATION information;
     const bool known = GetFileInformationByHandle(file, &information) != 0;
-    const std::wstring realPath = FinalPath(file);
+    const std::wstring realPath = RealPath(file, platformPath);
     CloseHandle(file);
     if (!known || realPath.empty()) {
         return false;
