@@ -95,8 +95,8 @@ TEST_F(PlatformFiles, AWritableFileInAReadOnlyFolderIsSaved) {
 }
 
 TEST_F(PlatformFiles, LongPathsAreSavedAndLoaded) {
-    // 250 characters: a name beside which the old temporary name passed the path limit. Then a
-    // path pastLimit the limit itself, through a folder.
+    // 250 characters, where a temporary name made longer than the target's passes MAX_PATH; then
+    // a path past MAX_PATH itself, through a folder.
     const std::size_t folderLength = m_folder.native().size() + 1;
     const fs::path nearLimit = m_folder / (std::wstring(250 - folderLength - 4, L'n') + L".sud");
     const fs::path pastLimit =
