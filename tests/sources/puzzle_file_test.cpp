@@ -58,39 +58,25 @@ TEST(PuzzleFileWrite, ReplacesAnExistingFileWithExactly81Bytes) {
                                std::filesystem::directory_iterator()));
 }
 
-// Writes past a size fail while it lives, as they fail on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousSignal = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit = {bytes, m_previous.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousSignal);
-    }
-
-private:
-    rlimit m_previous;
-    void (*m_previousSignal)(int);
-};
-
 TEST(PuzzleFileWrite, AFailedWriteKeepsTheOldFileWholeAndLeavesNoNewOne) {
     TempFolder folder;
-    const std::string path = folder.File("board.sud");
     const std::vector<unsigned char> old = Values(4);
-    WriteBytes(path, old);
+    WriteBytes(folder.File("board.sud"), old);
+    // Writes past half a puzzle file fail, as they fail on a full disk.
+    rlimit unlimited;
+    ::getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit half = {kPuzzleFileLength / 2, unlimited.rlim_max};
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &half);
     PuzzleFileValues values = {};
-    {
-        FileSizeLimit limit(kPuzzleFileLength / 2);
-        EXPECT_FALSE(WritePuzzleFile(path, values));
-        EXPECT_FALSE(WritePuzzleFile(folder.File("new.sud"), values));
-    }
-    EXPECT_EQ(old, ReadBytes(path));
+    const bool replaced = WritePuzzleFile(folder.File("board.sud"), values);
+    const bool created = WritePuzzleFile(folder.File("new.sud"), values);
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, previousSignal);
+
+    EXPECT_FALSE(replaced);
+    EXPECT_FALSE(created);
+    EXPECT_EQ(old, ReadBytes(folder.File("board.sud")));
     EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder.Path()),
                                std::filesystem::directory_iterator()));
 }
