@@ -14,15 +14,41 @@ namespace {
 
 const char* const kShortNameFormat = "%8X-%8X.sud";
 const char* const kLongNameFormat = "%8X-%8X - %8X-%8X.sud";
-const char* const kTemporarySuffix = ".kestrova-tmp";
 
-bool WriteWholeFile(const std::string& path, const PuzzleFileValues& values) {
-    CFile file;
-    if (!file.Open(path, CFile::modeCreate)) {
-        return false;
-    }
+bool WriteValues(CFile& file, const PuzzleFileValues& values) {
     const bool written = file.Write(values, kPuzzleFileLength) && file.Flush();
     return file.Close() && written;
+}
+
+// Only where nothing of that name exists, or where the platform cannot tell what is there, so
+// that such a file is never overwritten.
+bool WriteNewFile(const std::string& path, const PuzzleFileValues& values) {
+    CFile file;
+    if (!file.Open(path, CFile::modeCreateNew)) {
+        return false;
+    }
+    if (WriteValues(file, values)) {
+        return true;
+    }
+    CFile::Remove(path);
+    return false;
+}
+
+// The new bytes go to a temporary file beside the old one, which they replace only once they are
+// on the disk: a failed write leaves the old file whole.
+bool ReplaceFileContents(const std::string& path, const PuzzleFileValues& values) {
+    CFile file;
+    std::string temporary;
+    if (!file.OpenTemporaryBeside(path, temporary)) {
+        // A folder that takes no new file still lets its files be written; the old bytes cannot
+        // be kept aside then.
+        return file.Open(path, CFile::modeCreate) && WriteValues(file, values);
+    }
+    if (WriteValues(file, values) && CFile::Replace(temporary, path)) {
+        return true;
+    }
+    CFile::Remove(temporary);
+    return false;
 }
 
 } // namespace
@@ -37,12 +63,16 @@ bool ReadPuzzleFile(const std::string& path, PuzzleFileValues& values) {
 }
 
 bool WritePuzzleFile(const std::string& path, const PuzzleFileValues& values) {
-    const std::string temporary = path + kTemporarySuffix;
-    if (WriteWholeFile(temporary, values) && CFile::Rename(temporary, path)) {
-        return true;
+    CFileStatus target;
+    if (!CFile::GetStatus(path, target)) {
+        return WriteNewFile(path, values);
     }
-    CFile::Remove(temporary);
-    return false;
+    // A read-only file is protected by its user. A file with a second name would be parted from
+    // it by the replace. The file a link leads to is replaced, not the link.
+    if (target.m_readOnly || target.m_names > 1) {
+        return false;
+    }
+    return ReplaceFileContents(target.m_realPath, values);
 }
 
 std::string ProposedFileName(const CBoard& start, const CBoard& board) {

@@ -20,9 +20,10 @@ extern const char* const kPuzzleFileFolder;
 // file read as empty. False when the file cannot be opened or read.
 bool ReadPuzzleFile(const std::string& path, PuzzleFileValues& values);
 
-// Writes the 81 bytes to a temporary file beside path, forces them to the disk and only then
-// puts that file in place of path. On any failure path is left as it was and the temporary file
-// is removed.
+// Writes the 81 bytes to path and forces them to the disk. An existing file is replaced only
+// once the new bytes are on the disk, where its folder takes new files, and keeps its attributes;
+// a read-only file, or one with a second name, is refused. A file that was not there before is
+// not left half-written.
 bool WritePuzzleFile(const std::string& path, const PuzzleFileValues& values);
 
 // The name offered for saving board: its identity CRC and fingerprint, each as "%8X", preceded

@@ -1,6 +1,8 @@
 #include "framework/file.h"
 
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -12,12 +14,22 @@ int DescriptorOf(std::intptr_t handle) {
     return static_cast<int>(handle);
 }
 
+int FlagsOf(CFile::OpenMode mode) {
+    switch (mode) {
+    case CFile::modeRead:
+        return O_RDONLY;
+    case CFile::modeCreate:
+        return O_RDWR | O_CREAT;
+    default:
+        return O_RDWR | O_CREAT | O_EXCL;
+    }
+}
+
 } // namespace
 
 bool CFile::Open(const std::string& path, OpenMode mode) {
     Close();
-    const int flags = mode == modeRead ? O_RDONLY : O_RDWR | O_CREAT;
-    const int descriptor = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
+    const int descriptor = ::open(path.c_str(), FlagsOf(mode) | O_CLOEXEC, 0644);
     if (descriptor < 0) {
         return false;
     }
@@ -82,10 +94,33 @@ bool CFile::Close() {
     return closed;
 }
 
-bool CFile::Rename(const std::string& source, const std::string& target) {
-    return std::rename(source.c_str(), target.c_str()) == 0;
+// Without write permission for anyone, a file counts as read-only, as the Windows backend under
+// Wine sees it.
+bool CFile::GetStatus(const std::string& path, CFileStatus& status) {
+    struct stat file;
+    char realPath[PATH_MAX];
+    if (::stat(path.c_str(), &file) != 0 || !::realpath(path.c_str(), realPath)) {
+        return false;
+    }
+    status.m_readOnly = (file.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    status.m_names = static_cast<unsigned>(file.st_nlink);
+    status.m_realPath = realPath;
+    return true;
+}
+
+// The file's permissions stand for its attributes.
+bool CFile::Replace(const std::string& source, const std::string& target) {
+    struct stat replaced;
+    return ::stat(target.c_str(), &replaced) == 0 &&
+           ::chmod(source.c_str(), replaced.st_mode & 07777) == 0 &&
+           std::rename(source.c_str(), target.c_str()) == 0;
 }
 
 bool CFile::Remove(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
+}
+
+std::string CFile::FolderOf(const std::string& path) {
+    const std::size_t separator = path.rfind('/');
+    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }

@@ -1,6 +1,7 @@
 #include "framework/app.h"
 
 #include "platform_types.h"
+#include "utf16.h"
 
 namespace {
 
@@ -11,10 +12,21 @@ std::string BaseNameWithoutExtension(const std::string& path) {
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
+// The program's path may be longer than MAX_PATH: the buffer grows until the whole path fits.
 std::string ModuleFileName() {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path, length < MAX_PATH ? length : 0);
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return std::string();
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return ToUtf8(path);
+        }
+        path.resize(path.size() * 2);
+    }
 }
 
 } // namespace

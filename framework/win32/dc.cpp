@@ -1,6 +1,8 @@
 #include "framework/dc.h"
 #include "framework/wnd.h"
 
+#include "utf16.h"
+
 HGDIOBJ CDC::SelectObject(HGDIOBJ object) {
     return ::SelectObject(m_hDC, object);
 }
@@ -30,7 +32,8 @@ BOOL CDC::LineTo(int x, int y) {
 }
 
 BOOL CDC::TextOut(int x, int y, const std::string& text) {
-    return ::TextOutA(m_hDC, x, y, text.c_str(), static_cast<int>(text.size()));
+    const std::wstring wide = ToUtf16(text);
+    return ::TextOutW(m_hDC, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
 CPaintDC::CPaintDC(CWnd* window) : m_window(window), m_paint() {

@@ -1,6 +1,49 @@
 #include "framework/dialog.h"
 
+#include "framework/app.h"
+
+#include <algorithm>
+
 namespace {
+
+RECT WindowRect(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+// Centres an owned dialog over its owner, or over the screen while the owner is out of sight,
+// and keeps it whole on the owner's screen.
+void CentreOverOwner(HWND dialog) {
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    if (!owner) {
+        return;
+    }
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& screen = monitor.rcWork;
+    const RECT over = IsIconic(owner) || !IsWindowVisible(owner) ? screen : WindowRect(owner);
+    const RECT box = WindowRect(dialog);
+    const int width = box.right - box.left;
+    const int height = box.bottom - box.top;
+    const int left = std::clamp((over.left + over.right - width) / 2, screen.left,
+                                std::max(screen.left, screen.right - width));
+    const int top = std::clamp((over.top + over.bottom - height) / 2, screen.top,
+                               std::max(screen.top, screen.bottom - height));
+    SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Without a parent of its own, a dialog belongs to the application's main window: the platform
+// keeps it above that window and disables the window while the dialog is open.
+HWND OwnerOf(const CDialog& dialog, CWnd* parent) {
+    if (parent) {
+        return parent->m_hWnd;
+    }
+    CWinApp* app = AfxGetApp();
+    CWnd* main = app ? app->m_pMainWnd : nullptr;
+    return main && main != &dialog ? main->m_hWnd : nullptr;
+}
 
 // Messages whose answer a dialog procedure returns itself instead of through DWLP_MSGRESULT.
 bool AnswersDirectly(UINT message) {
@@ -22,7 +65,11 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         return FALSE;
     }
     LRESULT result = 0;
-    if (!dialog->HandleMessage(message, wParam, lParam, result)) {
+    const bool handled = dialog->HandleMessage(message, wParam, lParam, result);
+    if (message == WM_INITDIALOG) {
+        CentreOverOwner(hwnd);
+    }
+    if (!handled) {
         return FALSE;
     }
     if (AnswersDirectly(message)) {
@@ -35,10 +82,9 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 } // namespace
 
 int CDialog::DoModal() {
-    HWND parent = m_parent ? m_parent->m_hWnd : nullptr;
-    return static_cast<int>(DialogBoxParamA(GetModuleHandleA(nullptr),
-                                            MAKEINTRESOURCEA(m_templateId), parent, DialogProc,
-                                            reinterpret_cast<LPARAM>(this)));
+    return static_cast<int>(
+        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId),
+                        OwnerOf(*this, m_parent), DialogProc, reinterpret_cast<LPARAM>(this)));
 }
 
 void CDialog::EndDialog(int result) {

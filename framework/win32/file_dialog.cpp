@@ -1,44 +1,50 @@
 #include "framework/file_dialog.h"
 
 #include "framework/wnd.h"
+#include "utf16.h"
 
 #include <vector>
 
 namespace {
 
+// Room for the longest path the platform knows, so that every file the user can choose is
+// returned whole.
+constexpr std::size_t kPathRoom = 32768;
+
 // The platform wants the filter's parts separated by NUL characters.
-std::vector<char> PlatformFilter(const std::string& filter) {
-    std::vector<char> parts(filter.begin(), filter.end());
-    for (char& c : parts) {
-        if (c == '|') {
-            c = '\0';
+std::wstring PlatformFilter(const std::string& filter) {
+    std::wstring parts = ToUtf16(filter);
+    for (wchar_t& c : parts) {
+        if (c == L'|') {
+            c = L'\0';
         }
     }
-    parts.push_back('\0');
-    return parts;
+    return parts + L'\0';
 }
 
 } // namespace
 
 int CFileDialog::DoModal() {
-    std::vector<char> path(MAX_PATH * 4, '\0');
-    m_fileName.copy(path.data(), path.size() - 1);
-    std::vector<char> filter = PlatformFilter(m_filter);
+    std::vector<wchar_t> path(kPathRoom, L'\0');
+    ToUtf16(m_fileName).copy(path.data(), path.size() - 1);
+    const std::wstring filter = PlatformFilter(m_filter);
+    const std::wstring initialDir = ToUtf16(m_initialDir);
+    const std::wstring defaultExtension = ToUtf16(m_defaultExtension);
 
-    OPENFILENAMEA dialog = {};
+    OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = m_parent ? m_parent->m_hWnd : nullptr;
-    dialog.lpstrFilter = filter.data();
+    dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());
-    dialog.lpstrInitialDir = m_initialDir.empty() ? nullptr : m_initialDir.c_str();
-    dialog.lpstrDefExt = m_defaultExtension.c_str();
+    dialog.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
+    dialog.lpstrDefExt = defaultExtension.c_str();
     dialog.Flags = m_flags | OFN_EXPLORER;
 
-    const BOOL chosen = m_openDialog ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
+    const BOOL chosen = m_openDialog ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
     if (!chosen) {
         return IDCANCEL;
     }
-    m_pathName = path.data();
+    m_pathName = ToUtf8(path.data());
     return IDOK;
 }

@@ -1,5 +1,7 @@
 #include "framework/gdi.h"
 
+#include "utf16.h"
+
 BOOL CGdiObject::DeleteObject() {
     if (!m_hObject) {
         return FALSE;
@@ -26,8 +28,8 @@ BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, i
                        BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily,
                        const char* faceName) {
     DeleteObject();
-    m_hObject =
-        ::CreateFontA(height, width, escapement, orientation, weight, italic, underline, strikeOut,
-                      charSet, outPrecision, clipPrecision, quality, pitchAndFamily, faceName);
+    m_hObject = ::CreateFontW(height, width, escapement, orientation, weight, italic, underline,
+                              strikeOut, charSet, outPrecision, clipPrecision, quality,
+                              pitchAndFamily, ToUtf16(faceName ? faceName : "").c_str());
     return m_hObject != nullptr;
 }

@@ -1,5 +1,7 @@
 #include "framework/wnd.h"
 
+#include "utf16.h"
+
 #include <vector>
 
 void CWnd::Invalidate(BOOL erase) {
@@ -43,13 +45,13 @@ BOOL CWnd::SetWindowPos(HWND insertAfter, int x, int y, int width, int height, U
 }
 
 std::string CWnd::GetDlgItemText(int id, std::size_t maxChars) const {
-    std::vector<char> text(maxChars + 1, '\0');
-    const UINT length = ::GetDlgItemTextA(m_hWnd, id, text.data(), static_cast<int>(text.size()));
-    return std::string(text.data(), length);
+    std::vector<wchar_t> text(maxChars + 1, L'\0');
+    const UINT length = ::GetDlgItemTextW(m_hWnd, id, text.data(), static_cast<int>(text.size()));
+    return ToUtf8(std::wstring(text.data(), length));
 }
 
 void CWnd::SetDlgItemText(int id, const std::string& text) {
-    ::SetDlgItemTextA(m_hWnd, id, text.c_str());
+    ::SetDlgItemTextW(m_hWnd, id, ToUtf16(text).c_str());
 }
 
 void CWnd::FocusAndSelectAll(int id) {
@@ -59,7 +61,8 @@ void CWnd::FocusAndSelectAll(int id) {
 }
 
 BOOL CMenu::AppendMenu(UINT flags, UINT id, const char* text) {
-    return ::AppendMenuA(static_cast<HMENU>(m_handle), flags, id, text);
+    return ::AppendMenuW(static_cast<HMENU>(m_handle), flags, id,
+                         text ? ToUtf16(text).c_str() : nullptr);
 }
 
 BOOL CMenu::DeleteMenu(UINT position, UINT flags) {

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 
 namespace {
 
@@ -56,17 +58,27 @@ TEST(PuzzleFileWrite, ReplacesAnExistingFileWithExactly81Bytes) {
                                std::filesystem::directory_iterator()));
 }
 
-TEST(PuzzleFileWrite, AFailedWriteKeepsTheOldFileWhole) {
+TEST(PuzzleFileWrite, AFailedWriteKeepsTheOldFileWholeAndLeavesNoNewOne) {
     TempFolder folder;
-    const std::string path = folder.File("board.sud");
     const std::vector<unsigned char> old = Values(4);
-    WriteBytes(path, old);
-    // A folder where the temporary file would go makes the write fail before the target is
-    // touched.
-    std::filesystem::create_directory(path + ".kestrova-tmp");
+    WriteBytes(folder.File("board.sud"), old);
+    // Writes past half a puzzle file fail, as they fail on a full disk.
+    rlimit unlimited;
+    ::getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit half = {kPuzzleFileLength / 2, unlimited.rlim_max};
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &half);
     PuzzleFileValues values = {};
-    EXPECT_FALSE(WritePuzzleFile(path, values));
-    EXPECT_EQ(old, ReadBytes(path));
+    const bool replaced = WritePuzzleFile(folder.File("board.sud"), values);
+    const bool created = WritePuzzleFile(folder.File("new.sud"), values);
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, previousSignal);
+
+    EXPECT_FALSE(replaced);
+    EXPECT_FALSE(created);
+    EXPECT_EQ(old, ReadBytes(folder.File("board.sud")));
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder.Path()),
+                               std::filesystem::directory_iterator()));
 }
 
 TEST(PuzzleFileWrite, FailsIntoAMissingFolderWithoutLeavingAnything) {

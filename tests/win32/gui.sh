@@ -9,6 +9,7 @@ case=$1 exe=$2 wintest=$3 prefix=$4
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
 work=$(mktemp -d /tmp/kestrova-gui.XXXXXX)
+home=$work   # the folder the program is started from
 xvfb=
 kestrova=
 throttler=
@@ -34,7 +35,9 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$work/display")
 
 wine() { "$root/cmake/wine-run.sh" --x11 "$prefix" "$@"; }
-helper() { wine "$wintest" "$@" | tr -d '\r'; }
+# The helper looks at the windows of the program named $program.
+program=Kestrova.exe
+helper() { KESTROVA_PROGRAM=$program wine "$wintest" "$@" | tr -d '\r'; }
 
 # Starts Kestrova.exe from folder $1 (program path $2, default Kestrova.exe there).
 start() {
@@ -104,10 +107,10 @@ settle() {
     "$@" || fail "$*"
 }
 
-# Copies the program into the test folder and starts it there.
+# Copies the program into its folder and starts it there.
 start_here() {
-    cp "$exe" "$work/Kestrova.exe"
-    start "$work"
+    cp "$exe" "$home/Kestrova.exe"
+    start "$home"
     find_window main
 }
 
@@ -177,10 +180,11 @@ case_close_request() {
     ok "Alt+F4 ends it with exit status 0"
 }
 
-# Starts the program as $2 from folder $1 and expects the message box with text $3.
+# Starts the program as $2 from folder $1 and expects the message box with text $3, captioned
+# $4 (default Kestrova).
 expect_refusal() {
     start "$1" "$2"
-    find_window Kestrova
+    find_window "${4:-Kestrova}"
     echo "$texts"
     grep -qxF "text Static|$3" <<<"$texts" || fail "message box without the text '$3'"
     ! helper windows | awk -F'[ |]' '$1 == "window" && $5 >= 500 && $6 >= 550' | grep -q . || fail "the main window is shown"
@@ -206,6 +210,14 @@ case_damaged_library() {
         dd of="$work/Kestrova.exe" bs=1 seek="$offset" conv=notrunc status=none
     cmp -s "$exe" "$work/Kestrova.exe" && fail "the copy was not changed"
     expect_refusal "$work" Kestrova.exe "Please download Kestrova.exe again. CRC32 Error."
+}
+
+# Every message box is captioned with the program's name, also one outside the ANSI code page.
+case_program_name() {
+    mkdir "$work/日本"
+    cp "$exe" "$work/日本/日本.exe"
+    program=日本.exe
+    expect_refusal "$work/日本" 日本.exe "Please download Kestrova.exe again. Unknown Error." 日本
 }
 
 # --- a game through the window ----------------------------------------------------------------
@@ -264,13 +276,25 @@ save_offered() {
     ! grep -q 'read-only' <<<"$texts" || fail "the save dialog shows a read-only box"
     key Return
     for _ in $(seq 50); do
-        saved=$(ls "$work/Kestrova")
+        saved=$(ls "$home/Kestrova")
         [ -z "$saved" ] || break
         sleep 0.2
     done
     [ -n "$saved" ] || fail "nothing saved into the folder Kestrova"
-    [ "$(stat -c %s "$work/Kestrova/$saved")" = 81 ] || fail "'$saved' does not have 81 bytes"
+    [ "$(stat -c %s "$home/Kestrova/$saved")" = 81 ] || fail "'$saved' does not have 81 bytes"
     ok "saved '$saved' (81 bytes)"
+}
+
+# Saves again with the name proposed, and waits until the save dialog has gone.
+save_again() {
+    click 355 507   # Save
+    find_window "Save As"
+    key Return
+    for _ in $(seq 50); do
+        helper windows | grep -q '|Save As$' || return 0
+        sleep 0.2
+    done
+    fail "the save dialog stays open"
 }
 
 # The hash pair of the solution from the saved name "START-PAIR - SOLUTION-PAIR.sud".
@@ -324,8 +348,10 @@ case_prove() {
 
 no_digits() { [ "$(cells "$1" $GIVEN | ones)$(cells "$1" $ENTERED | ones)" = 00 ] || fail "digits on the board"; }
 
+# Run from a folder whose name is outside the ANSI code page.
 case_save_load() {
-    mkdir "$work/Kestrova"
+    home="$work/日本"
+    mkdir -p "$home/Kestrova"
     start_here
     settle start 10 check_grid start
     click 355 507   # Save
@@ -335,7 +361,8 @@ case_save_load() {
     click 215 507   # Clear
     settle cleared 5 no_digits cleared
     ok "Clear empties the board"
-    cp "$work/Kestrova/$saved" "$work/Kestrova/copy.sud"   # a name that types without blanks
+    local folder="$home/Kestrova"
+    cp "$folder/$saved" "$folder/copy.sud"   # a name that types without blanks
     click 285 507   # Load
     find_window Open
     key ctrl+a
@@ -343,6 +370,59 @@ case_save_load() {
     key Return
     settle loaded 10 same loaded start
     ok "Load of the saved file shows the same board"
+    # The same board proposes the same name again.
+    head -c 81 /dev/zero >"$folder/$saved"
+    chmod 444 "$folder/$saved"
+    save_again
+    cmp -s "$folder/$saved" <(head -c 81 /dev/zero) || fail "the read-only file was replaced"
+    ok "a read-only file of that name stays as it was"
+    chmod 644 "$folder/$saved"
+    mv "$folder/$saved" "$folder/linked.sud"
+    ln -s linked.sud "$folder/$saved"
+    save_again
+    [ "$(readlink "$folder/$saved")" = linked.sud ] || fail "the link was replaced"
+    cmp -s "$folder/linked.sud" "$folder/copy.sud" || fail "the linked file does not hold the board"
+    ok "a link of that name stays a link, and its file holds the board"
+    key alt+F4
+    ended 10 || fail "Alt+F4 did not end the program"
+}
+
+# The centre of window $1 on the screen: X Y.
+centre() { helper window "$1" | awk '{ print int(($3 + $5) / 2), int(($4 + $6) / 2) }'; }
+
+# The puzzle-number box is modal over the main window, and so is its own message box.
+case_number_box() {
+    start_here
+    settle start 10 check_grid start
+    local main=$hwnd box owner enabled bx by mx my
+    click 450 505   # the puzzle number in the label row
+    find_window "Kestrova puzzle number"
+    box=$hwnd
+    read -r enabled _ <<<"$(helper window "$main")"
+    [ "$enabled" = 0 ] || fail "the main window takes input while the box is open"
+    read -r _ owner _ <<<"$(helper window "$box")"
+    [ "$owner" = "$main" ] || fail "the box is owned by '$owner', not by the main window"
+    read -r bx by <<<"$(centre "$box")"
+    read -r mx my <<<"$(centre "$main")"
+    [ $(((bx - mx) ** 2 + (by - my) ** 2)) -le 2 ] || fail "the box is centred at $bx,$by, the main window at $mx,$my"
+    ok "the box is owned by the main window, which is disabled, and centred over it"
+
+    click 215 507   # Clear
+    click 450 505   # the puzzle number again
+    [ "$(helper windows | grep -c '|Kestrova puzzle number$')" = 1 ] || fail "a second box opened"
+
+    key Tab   # to the number, all of it selected
+    xdotool type --delay 30 x
+    key Return
+    find_window Kestrova
+    grep -qxF "text Static|Please enter an integer." <<<"$texts" || fail "no 'Please enter an integer.'"
+    read -r _ owner _ <<<"$(helper window "$hwnd")"
+    [ "$owner" = "$box" ] || fail "the message is owned by '$owner', not by the box"
+    ok "'Please enter an integer.' is owned by the box"
+    key Return
+    key Escape
+    settle after 10 same after start
+    ok "the clicks on the main window changed nothing"
     key alt+F4
     ended 10 || fail "Alt+F4 did not end the program"
 }

@@ -13,8 +13,10 @@ namespace {
 
 void ReadSystemMenu() {
     HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, kProbeBlockName);
-    if (!mapping) return;
-    auto* block = static_cast<ProbeBlock*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeBlock)));
+    if (!mapping)
+        return;
+    auto* block = static_cast<ProbeBlock*>(
+        MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeBlock)));
     if (block) {
         HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(block->window), FALSE);
         const int count = menu ? GetMenuItemCount(menu) : -1;
@@ -28,8 +30,8 @@ void ReadSystemMenu() {
             info.cch = sizeof text;
             GetMenuItemInfoA(menu, i, TRUE, &info);
             const bool separator = (info.fType & MFT_SEPARATOR) != 0;
-            used += std::snprintf(block->text + used, sizeof block->text - used, "%u %s|%s\n", info.wID,
-                                  separator ? "sep" : "str", separator ? "" : text);
+            used += std::snprintf(block->text + used, sizeof block->text - used, "%u %s|%s\n",
+                                  info.wID, separator ? "sep" : "str", separator ? "" : text);
         }
         block->done = 1;
         UnmapViewOfFile(block);
@@ -37,9 +39,10 @@ void ReadSystemMenu() {
     CloseHandle(mapping);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) ReadSystemMenu();
+    if (reason == DLL_PROCESS_ATTACH)
+        ReadSystemMenu();
     return TRUE;
 }

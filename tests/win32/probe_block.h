@@ -4,7 +4,7 @@
 constexpr const char* kProbeBlockName = "kestrova_wintest_probe";
 
 struct ProbeBlock {
-    unsigned long long window;  // HWND whose system menu is read
+    unsigned long long window; // HWND whose system menu is read
     int done;
     char text[8192];
 };

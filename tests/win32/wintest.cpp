@@ -1,12 +1,17 @@
 // Helper of the window tests (gui.sh): runs under Wine on the same display as Kestrova.exe.
-//   windows                            the visible top-level windows of Kestrova.exe:
+//   windows                            the visible top-level windows of Kestrova.exe (or of the
+//                                      program named by KESTROVA_PROGRAM):
 //                                        window HWND CLIENT_X CLIENT_Y CLIENT_W CLIENT_H|TITLE
 //                                        text CLASS|TEXT  (each visible child window)
 //   sysmenu HWND                       the system menu items of that window: ID sep| or ID str|TEXT
+//   window HWND                        ENABLED OWNER LEFT TOP RIGHT BOTTOM: whether the window
+//                                      takes input (1 or 0), its owner (0 for none), its screen
+//                                      rectangle
 //   count SHOT X0 Y0 X1 Y1 RRGGBB      pixels of exactly that colour in [X0,X1) x [Y0,Y1)
 //   diff SHOT1 SHOT2 X0 Y0 X1 Y1       pixels that differ between two screenshots in the rectangle
 //   cells SHOT X Y RRGGBB              the board whose client origin is at (X, Y) on the screen:
-//                                      nine rows of nine 0/1, 1 where a cell's inside holds that colour
+//                                      nine rows of nine 0/1, 1 where a cell's inside holds that
+//                                      colour
 //   text SHOT X Y HEIGHT RRGGBB TEXT   draws TEXT as the program does (Tahoma HEIGHT, weight 300,
 //                                      antialiased, opaque white background) and compares it with
 //                                      the screenshot at (X, Y); exit status 1 when a pixel differs
@@ -14,6 +19,7 @@
 #include "probe_block.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <tlhelp32.h>
 
 #include <cstdio>
@@ -28,7 +34,8 @@ struct Image {
     int width = 0, height = 0;
     std::vector<unsigned char> rgb;
     unsigned Pixel(int x, int y) const {
-        if (x < 0 || y < 0 || x >= width || y >= height) return 0xFFFFFFFFu;
+        if (x < 0 || y < 0 || x >= width || y >= height)
+            return 0xFFFFFFFFu;
         const unsigned char* p = &rgb[3 * (static_cast<size_t>(y) * width + x)];
         return (p[0] << 16) | (p[1] << 8) | p[2];
     }
@@ -36,7 +43,8 @@ struct Image {
 
 bool ReadPpm(const char* path, Image& image) {
     std::FILE* f = std::fopen(path, "rb");
-    if (!f) return false;
+    if (!f)
+        return false;
     int maxval = 0;
     const bool ok = std::fscanf(f, "P6 %d %d %d", &image.width, &image.height, &maxval) == 3 &&
                     maxval == 255 && std::fgetc(f) != EOF;
@@ -50,30 +58,39 @@ bool ReadPpm(const char* path, Image& image) {
     return false;
 }
 
-unsigned Colour(const char* hex) { return static_cast<unsigned>(std::strtoul(hex, nullptr, 16)); }
+unsigned Colour(const char* hex) {
+    return static_cast<unsigned>(std::strtoul(hex, nullptr, 16));
+}
 
 std::vector<DWORD> KestrovaProcesses() {
+    wchar_t program[MAX_PATH] = L"Kestrova.exe";
+    GetEnvironmentVariableW(L"KESTROVA_PROGRAM", program, MAX_PATH);
     std::vector<DWORD> ids;
     HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry{};
+    PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snap, &entry); more; more = Process32Next(snap, &entry)) {
-        if (_stricmp(entry.szExeFile, "Kestrova.exe") == 0) ids.push_back(entry.th32ProcessID);
+    for (BOOL more = Process32FirstW(snap, &entry); more; more = Process32NextW(snap, &entry)) {
+        if (_wcsicmp(entry.szExeFile, program) == 0)
+            ids.push_back(entry.th32ProcessID);
     }
     CloseHandle(snap);
     return ids;
 }
 
+// In UTF-8, as the tests write names outside the ANSI code page.
 std::string WindowText(HWND window) {
-    char text[1024] = "";
+    wchar_t text[1024] = L"";
     DWORD_PTR length = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
-                        &length);
-    return text;
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &length);
+    char utf8[4096] = "";
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    return utf8;
 }
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM) {
-    if (!IsWindowVisible(child)) return TRUE;
+    if (!IsWindowVisible(child))
+        return TRUE;
     char cls[128] = "";
     GetClassNameA(child, cls, sizeof cls);
     std::printf("text %s|%s\n", cls, WindowText(child).c_str());
@@ -84,14 +101,17 @@ BOOL CALLBACK ListWindow(HWND window, LPARAM processes) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     bool ours = false;
-    for (DWORD id : *reinterpret_cast<std::vector<DWORD>*>(processes)) ours = ours || id == pid;
-    if (!ours || !IsWindowVisible(window)) return TRUE;
+    for (DWORD id : *reinterpret_cast<std::vector<DWORD>*>(processes))
+        ours = ours || id == pid;
+    if (!ours || !IsWindowVisible(window))
+        return TRUE;
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
     RECT client{};
     GetClientRect(window, &client);
-    std::printf("window %llx %ld %ld %ld %ld|%s\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)),
-                origin.x, origin.y, client.right, client.bottom, WindowText(window).c_str());
+    std::printf("window %llx %ld %ld %ld %ld|%s\n",
+                static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)), origin.x,
+                origin.y, client.right, client.bottom, WindowText(window).c_str());
     EnumChildWindows(window, PrintChild, 0);
     return TRUE;
 }
@@ -108,22 +128,30 @@ BYTE* RemoteKernel32(DWORD pid) {
     MODULEENTRY32 entry{};
     entry.dwSize = sizeof entry;
     BYTE* base = nullptr;
-    for (BOOL more = Module32First(snap, &entry); more && !base; more = Module32Next(snap, &entry)) {
-        if (_stricmp(entry.szModule, "kernel32.dll") == 0) base = entry.modBaseAddr;
+    for (BOOL more = Module32First(snap, &entry); more && !base;
+         more = Module32Next(snap, &entry)) {
+        if (_stricmp(entry.szModule, "kernel32.dll") == 0)
+            base = entry.modBaseAddr;
     }
     CloseHandle(snap);
     return base;
 }
 
+HWND WindowOf(const char* hwndText) {
+    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(hwndText, nullptr, 16)));
+}
+
 int SystemMenu(const char* hwndText) {
-    HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(hwndText, nullptr, 16)));
+    HWND window = WindowOf(hwndText);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    if (!pid) return std::fprintf(stderr, "sysmenu: no window %s\n", hwndText), 1;
+    if (!pid)
+        return std::fprintf(stderr, "sysmenu: no window %s\n", hwndText), 1;
 
-    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(ProbeBlock),
-                                        kProbeBlockName);
-    auto* block = static_cast<ProbeBlock*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeBlock)));
+    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                        sizeof(ProbeBlock), kProbeBlockName);
+    auto* block = static_cast<ProbeBlock*>(
+        MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeBlock)));
     block->window = reinterpret_cast<UINT_PTR>(window);
     block->done = 0;
 
@@ -133,13 +161,14 @@ int SystemMenu(const char* hwndText) {
 
     HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
     auto* load = reinterpret_cast<BYTE*>(GetProcAddress(kernel32, "LoadLibraryA"));
-    if (BYTE* remote = RemoteKernel32(pid)) load = remote + (load - reinterpret_cast<BYTE*>(kernel32));
+    if (BYTE* remote = RemoteKernel32(pid))
+        load = remote + (load - reinterpret_cast<BYTE*>(kernel32));
 
     HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, pid);
     void* path = VirtualAllocEx(process, nullptr, sizeof dll, MEM_COMMIT, PAGE_READWRITE);
     WriteProcessMemory(process, path, dll, sizeof dll, nullptr);
-    HANDLE thread = CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(load), path, 0,
-                                       nullptr);
+    HANDLE thread = CreateRemoteThread(
+        process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(load), path, 0, nullptr);
     if (!thread || WaitForSingleObject(thread, 10000) != WAIT_OBJECT_0 || !block->done) {
         return std::fprintf(stderr, "sysmenu: the probe did not run in process %lu\n", pid), 1;
     }
@@ -147,14 +176,30 @@ int SystemMenu(const char* hwndText) {
     return 0;
 }
 
+int Window(const char* hwndText) {
+    HWND window = WindowOf(hwndText);
+    RECT rect{};
+    if (!GetWindowRect(window, &rect)) {
+        return std::fprintf(stderr, "window: no window %s\n", hwndText), 1;
+    }
+    HWND owner = GetWindow(window, GW_OWNER);
+    std::printf("%d %llx %ld %ld %ld %ld\n", IsWindowEnabled(window) ? 1 : 0,
+                static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(owner)), rect.left,
+                rect.top, rect.right, rect.bottom);
+    return 0;
+}
+
 int Count(char** a) {
     Image shot;
-    if (!ReadPpm(a[0], shot)) return std::fprintf(stderr, "count: cannot read %s\n", a[0]), 2;
-    const int x0 = std::atoi(a[1]), y0 = std::atoi(a[2]), x1 = std::atoi(a[3]), y1 = std::atoi(a[4]);
+    if (!ReadPpm(a[0], shot))
+        return std::fprintf(stderr, "count: cannot read %s\n", a[0]), 2;
+    const int x0 = std::atoi(a[1]), y0 = std::atoi(a[2]), x1 = std::atoi(a[3]),
+              y1 = std::atoi(a[4]);
     const unsigned colour = Colour(a[5]);
     long n = 0;
     for (int y = y0; y < y1; ++y) {
-        for (int x = x0; x < x1; ++x) n += shot.Pixel(x, y) == colour;
+        for (int x = x0; x < x1; ++x)
+            n += shot.Pixel(x, y) == colour;
     }
     std::printf("%ld\n", n);
     return 0;
@@ -162,11 +207,14 @@ int Count(char** a) {
 
 int Diff(char** a) {
     Image one, two;
-    if (!ReadPpm(a[0], one) || !ReadPpm(a[1], two)) return std::fprintf(stderr, "diff: cannot read shots\n"), 2;
-    const int x0 = std::atoi(a[2]), y0 = std::atoi(a[3]), x1 = std::atoi(a[4]), y1 = std::atoi(a[5]);
+    if (!ReadPpm(a[0], one) || !ReadPpm(a[1], two))
+        return std::fprintf(stderr, "diff: cannot read shots\n"), 2;
+    const int x0 = std::atoi(a[2]), y0 = std::atoi(a[3]), x1 = std::atoi(a[4]),
+              y1 = std::atoi(a[5]);
     long n = 0;
     for (int y = y0; y < y1; ++y) {
-        for (int x = x0; x < x1; ++x) n += one.Pixel(x, y) != two.Pixel(x, y);
+        for (int x = x0; x < x1; ++x)
+            n += one.Pixel(x, y) != two.Pixel(x, y);
     }
     std::printf("%ld\n", n);
     return 0;
@@ -174,16 +222,19 @@ int Diff(char** a) {
 
 int Cells(char** a) {
     Image shot;
-    if (!ReadPpm(a[0], shot)) return std::fprintf(stderr, "cells: cannot read %s\n", a[0]), 2;
+    if (!ReadPpm(a[0], shot))
+        return std::fprintf(stderr, "cells: cannot read %s\n", a[0]), 2;
     const int x = std::atoi(a[1]), y = std::atoi(a[2]);
     const unsigned colour = Colour(a[3]);
     for (int r = 0; r < 9; ++r) {
         for (int c = 0; c < 9; ++c) {
-            // Inside of the cell, clear of the lines: from 2 past its left/top line to 2 before the next.
+            // Inside of the cell, clear of the lines: from 2 past its left/top line to 2 before the
+            // next.
             const int x0 = x + 10 + 53 * c + c / 3 + 2, y0 = y + 10 + 53 * r + r / 3 + 2;
             bool found = false;
             for (int j = y0; j < y0 + 49 && !found; ++j) {
-                for (int i = x0; i < x0 + 49 && !found; ++i) found = shot.Pixel(i, j) == colour;
+                for (int i = x0; i < x0 + 49 && !found; ++i)
+                    found = shot.Pixel(i, j) == colour;
             }
             std::putchar(found ? '1' : '0');
         }
@@ -194,15 +245,17 @@ int Cells(char** a) {
 
 int Text(char** a) {
     Image shot;
-    if (!ReadPpm(a[0], shot)) return std::fprintf(stderr, "text: cannot read %s\n", a[0]), 2;
+    if (!ReadPpm(a[0], shot))
+        return std::fprintf(stderr, "text: cannot read %s\n", a[0]), 2;
     const int x = std::atoi(a[1]), y = std::atoi(a[2]), height = std::atoi(a[3]);
     const unsigned colour = Colour(a[4]);
     const char* text = a[5];
     const int length = static_cast<int>(std::strlen(text));
 
     HDC dc = CreateCompatibleDC(nullptr);
-    HFONT font = CreateFontA(height, 0, 0, 0, 300, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_RASTER_PRECIS,
-                             CLIP_STROKE_PRECIS, ANTIALIASED_QUALITY, FF_SWISS | DEFAULT_PITCH, "Tahoma");
+    HFONT font =
+        CreateFontA(height, 0, 0, 0, 300, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_RASTER_PRECIS,
+                    CLIP_STROKE_PRECIS, ANTIALIASED_QUALITY, FF_SWISS | DEFAULT_PITCH, "Tahoma");
     HGDIOBJ oldFont = SelectObject(dc, font);
     SIZE size{};
     GetTextExtentPoint32A(dc, text, length, &size);
@@ -228,7 +281,7 @@ int Text(char** a) {
             differ += (pixels[j * size.cx + i] & 0xFFFFFFu) != shot.Pixel(x + i, y + j);
         }
     }
-    if (differ != 0) {  // leave the expected picture beside the screenshot
+    if (differ != 0) { // leave the expected picture beside the screenshot
         const std::string path = std::string(a[0]) + ".expected.ppm";
         if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
             std::fprintf(f, "P6\n%ld %ld\n255\n", size.cx, size.cy);
@@ -246,22 +299,33 @@ int Text(char** a) {
     DeleteObject(bitmap);
     DeleteObject(font);
     DeleteDC(dc);
-    std::printf("text \"%s\" at %d,%d (%ldx%ld): %ld of %ld pixels differ\n", text, x, y, size.cx, size.cy, differ,
-                size.cx * size.cy);
+    std::printf("text \"%s\" at %d,%d (%ldx%ld): %ld of %ld pixels differ\n", text, x, y, size.cx,
+                size.cy, differ, size.cx * size.cy);
     return differ == 0 && size.cx > 0 ? 0 : 1;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "windows" && argc == 2) return Windows();
-    if (command == "sysmenu" && argc == 3) return SystemMenu(argv[2]);
-    if (command == "count" && argc == 8) return Count(argv + 2);
-    if (command == "diff" && argc == 8) return Diff(argv + 2);
-    if (command == "cells" && argc == 6) return Cells(argv + 2);
-    if (command == "text" && argc == 8) return Text(argv + 2);
-    std::fprintf(stderr, "usage: kestrova_wintest windows | sysmenu HWND | count SHOT X0 Y0 X1 Y1 RRGGBB |"
-                         " diff SHOT1 SHOT2 X0 Y0 X1 Y1 | cells SHOT X Y RRGGBB | text SHOT X Y HEIGHT RRGGBB TEXT\n");
+    if (command == "windows" && argc == 2)
+        return Windows();
+    if (command == "sysmenu" && argc == 3)
+        return SystemMenu(argv[2]);
+    if (command == "window" && argc == 3)
+        return Window(argv[2]);
+    if (command == "count" && argc == 8)
+        return Count(argv + 2);
+    if (command == "diff" && argc == 8)
+        return Diff(argv + 2);
+    if (command == "cells" && argc == 6)
+        return Cells(argv + 2);
+    if (command == "text" && argc == 8)
+        return Text(argv + 2);
+    std::fprintf(stderr,
+                 "usage: kestrova_wintest windows | sysmenu HWND | window HWND | count SHOT X0 Y0 "
+                 "X1 Y1 RRGGBB |"
+                 " diff SHOT1 SHOT2 X0 Y0 X1 Y1 | cells SHOT X Y RRGGBB | text SHOT X Y HEIGHT "
+                 "RRGGBB TEXT\n");
     return 2;
 }

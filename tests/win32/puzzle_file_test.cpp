@@ -1,0 +1,122 @@
+// Puzzle files saved and loaded through the platform's own file functions, as Kestrova.exe does.
+// file_tests.sh runs this without the privileges that would let it write read-only files and
+// folders, so that they bind it as they bind a user.
+#include "sources/puzzle_file.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+Bytes Fill(unsigned char value) {
+    return Bytes(kPuzzleFileLength, value);
+}
+
+Bytes ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteAll(const fs::path& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+bool Save(const fs::path& path, unsigned char value) {
+    PuzzleFileValues values;
+    std::fill(std::begin(values), std::end(values), value);
+    return WritePuzzleFile(path.u8string(), values);
+}
+
+Bytes Load(const fs::path& path) {
+    PuzzleFileValues values = {};
+    return ReadPuzzleFile(path.u8string(), values) ? Bytes(std::begin(values), std::end(values))
+                                                   : Bytes();
+}
+
+std::ptrdiff_t EntriesIn(const fs::path& folder) {
+    return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+}
+
+class PlatformFiles : public ::testing::Test {
+protected:
+    void SetUp() override { fs::create_directories(m_folder); }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(m_folder, ignored);
+    }
+
+    const fs::path m_folder =
+        fs::temp_directory_path() / ("kestrova-files-" + std::to_string(GetCurrentProcessId()));
+};
+
+TEST_F(PlatformFiles, ProtectedFilesAreKeptByteForByte) {
+    // The read-only attribute protects a file; replacing a file with a second name would part
+    // the two.
+    const fs::path readOnly = m_folder / "read-only.sud";
+    const fs::path linked = m_folder / "linked.sud";
+    WriteAll(readOnly, Fill(4));
+    WriteAll(linked, Fill(4));
+    ASSERT_TRUE(SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(CreateHardLinkW((m_folder / "second.sud").c_str(), linked.c_str(), nullptr));
+    for (const fs::path& path : {readOnly, linked}) {
+        EXPECT_FALSE(Save(path, 7)) << path;
+        EXPECT_EQ(Fill(4), ReadAll(path)) << path;
+    }
+    EXPECT_TRUE(GetFileAttributesW(readOnly.c_str()) & FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(3, EntriesIn(m_folder));
+    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(PlatformFiles, AWritableFileInAReadOnlyFolderIsSaved) {
+    // Made by file_tests.sh, with board.sud of 81 fours in it.
+    const char* folder = std::getenv("KESTROVA_READ_ONLY_FOLDER");
+    ASSERT_TRUE(folder) << "run by file_tests.sh";
+    ASSERT_FALSE(std::ofstream(fs::u8path(folder) / "new.sud")) << "the folder takes new files";
+    EXPECT_TRUE(Save(fs::u8path(folder) / "board.sud", 7));
+    EXPECT_EQ(Fill(7), ReadAll(fs::u8path(folder) / "board.sud"));
+    EXPECT_EQ(1, EntriesIn(fs::u8path(folder)));
+}
+
+TEST_F(PlatformFiles, APathOf250CharactersIsSavedAndLoaded) {
+    const std::size_t nameLength = 250 - m_folder.native().size() - 1;
+    const fs::path path = m_folder / (std::wstring(nameLength - 4, L'n') + L".sud");
+    ASSERT_EQ(250u, path.native().size());
+    EXPECT_TRUE(Save(path, 3));
+    EXPECT_EQ(Fill(3), Load(path));
+    EXPECT_EQ(1, EntriesIn(m_folder));
+}
+
+TEST_F(PlatformFiles, NamesOutsideTheCodePageAreSavedAndLoaded) {
+    const fs::path folder = m_folder / L"\u65E5\u672C";
+    fs::create_directory(folder);
+    EXPECT_TRUE(Save(folder / L"\u65E5\u672C.sud", 5));
+    EXPECT_EQ(Fill(5), ReadAll(folder / L"\u65E5\u672C.sud"));
+    WriteAll(folder / L"\u65E5\u672C.sud", Fill(6));
+    EXPECT_EQ(Fill(6), Load(folder / L"\u65E5\u672C.sud"));
+}
+
+TEST_F(PlatformFiles, AReplacedFileKeepsItsAttributes) {
+    const fs::path hidden = m_folder / "hidden.sud";
+    WriteAll(hidden, Fill(4));
+    SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    if (!(GetFileAttributesW(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN)) {
+        GTEST_SKIP() << "this file system keeps no hidden attribute";
+    }
+    EXPECT_TRUE(Save(hidden, 7));
+    EXPECT_EQ(Fill(7), ReadAll(hidden));
+    EXPECT_TRUE(GetFileAttributesW(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+}
+
+} // namespace
