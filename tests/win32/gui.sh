@@ -357,6 +357,8 @@ case_save_load() {
     click 355 507   # Save
     save_offered
     [[ $saved =~ ^([\ 0-9A-F]{8}-[\ 0-9A-F]{8})\.sud$ ]] || fail "'$saved' is not a board name"
+    [ "$(helper cursor)" = shown ] || fail "the pointer is hidden after the save"
+    ok "the pointer stays visible after the save"
     text start 10 500 16 $STATUS "${BASH_REMATCH[1]}: 0" || fail "the name is not the board's status"
     click 215 507   # Clear
     settle cleared 5 no_digits cleared

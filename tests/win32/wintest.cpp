@@ -15,6 +15,7 @@
 //   text SHOT X Y HEIGHT RRGGBB TEXT   draws TEXT as the program does (Tahoma HEIGHT, weight 300,
 //                                      antialiased, opaque white background) and compares it with
 //                                      the screenshot at (X, Y); exit status 1 when a pixel differs
+//   cursor                             "shown", or "hidden" when the pointer has no cursor
 // SHOT files are binary PPM (P6) screenshots of the whole screen (ImageMagick's import).
 #include "probe_block.h"
 
@@ -306,6 +307,15 @@ int Text(char** a) {
 
 } // namespace
 
+// The pointer as the platform shows it now: "shown", or "hidden" when it has no cursor.
+int Cursor() {
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetCursorInfo(&info)) return std::fprintf(stderr, "cursor: no cursor information\n"), 1;
+    std::puts(info.hCursor && (info.flags & CURSOR_SHOWING) ? "shown" : "hidden");
+    return 0;
+}
+
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "windows" && argc == 2)
@@ -322,10 +332,12 @@ int main(int argc, char** argv) {
         return Cells(argv + 2);
     if (command == "text" && argc == 8)
         return Text(argv + 2);
+    if (command == "cursor" && argc == 2)
+        return Cursor();
     std::fprintf(stderr,
                  "usage: kestrova_wintest windows | sysmenu HWND | window HWND | count SHOT X0 Y0 "
                  "X1 Y1 RRGGBB |"
                  " diff SHOT1 SHOT2 X0 Y0 X1 Y1 | cells SHOT X Y RRGGBB | text SHOT X Y HEIGHT "
-                 "RRGGBB TEXT\n");
+                 "RRGGBB TEXT | cursor\n");
     return 2;
 }
