@@ -311,7 +311,8 @@ int Text(char** a) {
 int Cursor() {
     CURSORINFO info{};
     info.cbSize = sizeof info;
-    if (!GetCursorInfo(&info)) return std::fprintf(stderr, "cursor: no cursor information\n"), 1;
+    if (!GetCursorInfo(&info))
+        return std::fprintf(stderr, "cursor: no cursor information\n"), 1;
     std::puts(info.hCursor && (info.flags & CURSOR_SHOWING) ? "shown" : "hidden");
     return 0;
 }
