@@ -3,6 +3,7 @@
 #include "image_crcs.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 #include <iterator>
 
@@ -10,11 +11,13 @@ namespace {
 
 constexpr Crc32 kCrcStart = 0xFFFFFFFFu;
 
-int FlagIndex(int c, int r, unsigned char d) {
-    return 81 * c + 9 * r + (d - 1);
-}
 int ValueIndex(int c, int r) {
+    assert(c >= 0 && c <= 8 && r >= 0 && r <= 8);
     return 9 * c + r;
+}
+int FlagIndex(int c, int r, unsigned char d) {
+    assert(d >= 1 && d <= 9);
+    return 9 * ValueIndex(c, r) + (d - 1);
 }
 
 // The quarter turn clockwise on screen: the digit of (c, r) goes to (8 - r, c).

@@ -5,6 +5,7 @@
 #include "rules.h"
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 
 // A set of digits: bit d - 1 for digit d.
@@ -27,6 +28,7 @@ inline int CountOf(DigitSet digits) {
 
 // The lowest digit of a set that is not empty.
 inline unsigned char LowestDigit(DigitSet digits) {
+    assert(digits != 0);
     return static_cast<unsigned char>(1 + CountOf(static_cast<DigitSet>((digits & -digits) - 1)));
 }
 
@@ -82,6 +84,7 @@ public:
 
     // Places a candidate digit; its peers lose it as their flags do.
     void Place(CellPos cell, unsigned char d) {
+        assert(Of(cell) & DigitBit(d));
         m_board.PlaceWithoutRehash(cell.col, cell.row, d);
         const int index = 9 * cell.col + cell.row;
         m_sets[index] = 0;

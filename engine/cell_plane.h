@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 
 // A set of cells as 81 bits, bit 9c + r for cell (c, r), in two words.
@@ -31,7 +32,10 @@ struct CellPlane {
         return (low != 0) != (high != 0) && ((low & (low - 1)) | (high & (high - 1))) == 0;
     }
     // The cell of a plane that has exactly one.
-    int OnlyCell() const { return low != 0 ? __builtin_ctzll(low) : 64 + __builtin_ctzll(high); }
+    int OnlyCell() const {
+        assert(HasExactlyOne());
+        return low != 0 ? __builtin_ctzll(low) : 64 + __builtin_ctzll(high);
+    }
 };
 
 // The cells of box b (boxes numbered row by row), and the peers of each cell with the cell.

@@ -2,6 +2,8 @@
 
 #include "rules.h"
 
+#include <cassert>
+
 void StartTrials::Follow(const CBoard& start) {
     if (m_following && SameRecord(start, m_start)) {
         return;
@@ -13,6 +15,7 @@ void StartTrials::Follow(const CBoard& start) {
 }
 
 const StartTrials::Trial& StartTrials::Get(int c, int r, unsigned char d) {
+    assert(m_following && m_start.IsCandidate(c, r, d));
     std::unique_ptr<Trial>& slot = m_trials[static_cast<std::size_t>(81 * (d - 1) + 9 * c + r)];
     if (!slot) {
         slot = std::make_unique<Trial>();

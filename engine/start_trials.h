@@ -20,7 +20,7 @@ public:
     // Forgets every outcome when the start position is no longer the one they were made on.
     void Follow(const CBoard& start);
 
-    // The outcome of placing d at (c, r) on the followed start position; d must be a candidate.
+    // The outcome of placing d at (c, r) on the followed start position, where d is a candidate.
     const Trial& Get(int c, int r, unsigned char d);
 
 private:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <vector>
 
 // A growable array that only ever grows at its end or is emptied whole.
@@ -11,7 +12,10 @@ public:
         return GetSize() - 1;
     }
 
-    const TYPE& GetAt(int index) const { return m_elements[static_cast<std::size_t>(index)]; }
+    const TYPE& GetAt(int index) const {
+        assert(index >= 0 && index < GetSize());
+        return m_elements[static_cast<std::size_t>(index)];
+    }
     const TYPE& operator[](int index) const { return GetAt(index); }
     int GetSize() const { return static_cast<int>(m_elements.size()); }
 

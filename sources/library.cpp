@@ -4,6 +4,7 @@
 #include "framework/message_box.h"
 #include "framework/process.h"
 
+#include <cassert>
 #include <climits>
 
 namespace {
@@ -82,6 +83,7 @@ void PlaceRows(CBoard& board, const unsigned char* rows) {
 }
 
 void SetUpLibraryPuzzle(CBoard& board, const unsigned char* library, int reducedNumber) {
+    assert(reducedNumber >= 0 && reducedNumber < kPuzzleNumberCount);
     PlaceRows(board,
               library + static_cast<std::size_t>(PuzzleLine(reducedNumber)) * kLibraryLineLength);
 
