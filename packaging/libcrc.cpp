@@ -14,7 +14,7 @@ namespace {
 
 constexpr long kLines = 36628;
 constexpr long kLineBytes = 83;
-constexpr long kBytes = kLines * kLineBytes;  // 3,040,124
+constexpr long kBytes = kLines * kLineBytes; // 3,040,124
 
 int Fail(const char* path, const char* what, long line = 0, long column = 0) {
     if (line > 0) {
@@ -29,7 +29,7 @@ int Fail(const char* path, const char* what, long line = 0, long column = 0) {
     return 1;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     const std::string mode = argc == 4 ? argv[1] : "";
@@ -40,21 +40,25 @@ int main(int argc, char** argv) {
     const char* path = argv[2];
     const char* target = argv[3];
     std::FILE* in = std::fopen(path, "rb");
-    if (!in) return Fail(path, "cannot be opened (missing?)");
+    if (!in)
+        return Fail(path, "cannot be opened (missing?)");
     std::vector<unsigned char> text(kBytes + 1);
     const long got = static_cast<long>(std::fread(text.data(), 1, text.size(), in));
     std::fclose(in);
     if (got != kBytes) {
         char what[80];
-        std::snprintf(what, sizeof what, "%s than 3,040,124 bytes", got < kBytes ? "shorter" : "longer");
+        std::snprintf(what, sizeof what, "%s than 3,040,124 bytes",
+                      got < kBytes ? "shorter" : "longer");
         return Fail(path, what);
     }
     for (long line = 0; line < kLines; ++line) {
         const unsigned char* p = text.data() + line * kLineBytes;
         for (long k = 0; k < 81; ++k) {
-            if (p[k] < '0' || p[k] > '9') return Fail(path, "not a digit", line + 1, k + 1);
+            if (p[k] < '0' || p[k] > '9')
+                return Fail(path, "not a digit", line + 1, k + 1);
         }
-        if (p[81] != '\r' || p[82] != '\n') return Fail(path, "line does not end in 81 digits and CR LF", line + 1, 82);
+        if (p[81] != '\r' || p[82] != '\n')
+            return Fail(path, "line does not end in 81 digits and CR LF", line + 1, 82);
     }
 
     std::FILE* out = std::fopen(target, mode == "header" ? "wb" : "ab");
@@ -63,7 +67,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (mode == "append") {
-        const bool written = std::fwrite(text.data(), 1, kBytes, out) == static_cast<std::size_t>(kBytes);
+        const bool written =
+            std::fwrite(text.data(), 1, kBytes, out) == static_cast<std::size_t>(kBytes);
         return std::fclose(out) == 0 && written ? 0 : 1;
     }
 

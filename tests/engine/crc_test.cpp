@@ -27,7 +27,7 @@ TEST(CrcUpdate, TableFormMatchesBitSerialDefinitionOnRandomData) {
         for (auto& b : bytes) {
             b = static_cast<unsigned char>(random());
         }
-        Crc32 start = random();
+        Crc32 start = static_cast<Crc32>(random());
         Crc32 table = start;
         CrcUpdate(table, bytes.data(), bytes.size());
         EXPECT_EQ(table, ReferenceCrcUpdate(start, bytes.data(), bytes.size()));
