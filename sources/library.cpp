@@ -1,8 +1,6 @@
 #include "library.h"
 
 #include "framework/file.h"
-#include "framework/message_box.h"
-#include "framework/process.h"
 
 #include <cassert>
 #include <climits>
@@ -43,16 +41,6 @@ const char* LibraryErrorText(LibraryStatus status) {
         return kCrcError;
     default:
         return kUnknownError;
-    }
-}
-
-void LoadLibraryOrExit(const std::string& path, std::size_t length, Crc32 expectedCrc,
-                       std::unique_ptr<unsigned char[]>& library) {
-    library.reset(new unsigned char[length]());
-    const LibraryStatus status = ReadLibraryFile(path, library.get(), length, expectedCrc);
-    if (status != LibraryStatus::Good) {
-        AfxMessageBox(LibraryErrorText(status));
-        AfxExitProcess(0);
     }
 }
 

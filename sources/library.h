@@ -3,7 +3,6 @@
 #include "engine/board.h"
 
 #include <cstddef>
-#include <memory>
 #include <string>
 
 // The puzzle library: text lines of 81 digits and CR LF at the end of the program's own file.
@@ -24,11 +23,6 @@ LibraryStatus ReadLibraryFile(const std::string& path, unsigned char* buffer, st
 
 // The message the user gets for a failed check.
 const char* LibraryErrorText(LibraryStatus status);
-
-// Allocates a zeroed buffer for the library, reads and checks it. On any failure shows the
-// message and ends the process with status 0, so it returns only with a good library.
-void LoadLibraryOrExit(const std::string& path, std::size_t length, Crc32 expectedCrc,
-                       std::unique_ptr<unsigned char[]>& library);
 
 // Folds any number into 0..293023 as |n| mod 293024. The magnitude of INT_MIN does not fit an
 // int: that number gives a negative result, which designates no puzzle.

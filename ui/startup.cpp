@@ -3,6 +3,7 @@
 #include "sources/library.h"
 #include "sudoku_dlg.h"
 
+#include "framework/message_box.h"
 #include "framework/process.h"
 #include "framework/resources.h"
 #include "resources/resource.h"
@@ -39,8 +40,15 @@ void CSuDoKuDlg::AddPuzzleNumberEntry() {
     systemMenu->DeleteMenu(SC_MAXIMIZE, MF_BYCOMMAND);
 }
 
+// A damaged program file leaves nothing to play: the user is told and the process ends.
 bool CSuDoKuDlg::ReadPuzzleLibrary() {
-    LoadLibraryOrExit(kProgramFileName, kLibraryLength, kLibraryCrc, m_library);
+    m_library.reset(new unsigned char[kLibraryLength]());
+    const LibraryStatus status =
+        ReadLibraryFile(kProgramFileName, m_library.get(), kLibraryLength, kLibraryCrc);
+    if (status != LibraryStatus::Good) {
+        AfxMessageBox(LibraryErrorText(status));
+        AfxExitProcess(0);
+    }
     return true;
 }
 

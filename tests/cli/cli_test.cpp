@@ -1,14 +1,12 @@
 // kestrova-cli as a user runs it: input handling, output order and exit statuses.
+#include "run_program.h"
 #include "tools/cli/puzzle_input.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
@@ -39,13 +37,12 @@ CliRun RunCli(const std::string& arguments, const std::string& input) {
     const std::string inputPath = testing::TempDir() + "kestrova_cli_input.txt";
     const std::string outputPath = testing::TempDir() + "kestrova_cli_output.txt";
     std::ofstream(inputPath, std::ios::binary) << input;
-    const std::string command = std::string(KESTROVA_CLI) + " " + arguments + " < " + inputPath +
-                                " > " + outputPath + " 2>/dev/null";
-    const int raw = std::system(command.c_str());
+    const int status = RunProgram(std::string(KESTROVA_CLI) + " " + arguments + " < " +
+                                  inputPath + " > " + outputPath);
     std::ifstream output(outputPath, std::ios::binary);
     std::stringstream text;
     text << output.rdbuf();
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text.str()};
+    return {status, text.str()};
 }
 
 std::vector<std::string> Lines(const std::string& text) {

@@ -1,8 +1,6 @@
 #include "sources/library.h"
 
-#include "framework/app.h"
 #include "framework/file.h"
-#include "framework/headless/headless.h"
 #include "made_up_library.h"
 #include "test_files.h"
 
@@ -23,8 +21,6 @@ std::vector<unsigned char> SmallLibrary() {
 
 class LibraryCheck : public ::testing::Test {
 protected:
-    void SetUp() override { headless::Reset(); }
-
     LibraryStatus Check(const std::vector<unsigned char>& fileBytes) {
         WriteBytes(m_folder.File("Kestrova.exe"), fileBytes);
         return CheckFile("Kestrova.exe");
@@ -77,47 +73,6 @@ TEST_F(LibraryCheck, AFileHeldOpenElsewhereCannotBeRead) {
     CFile holder;
     ASSERT_TRUE(holder.Open(m_folder.File("Kestrova.exe"), CFile::modeRead));
     EXPECT_EQ(LibraryStatus::UnknownError, CheckFile("Kestrova.exe"));
-}
-
-TEST_F(LibraryCheck, FailureShowsItsMessageAndEndsTheProcessWithStatusZero) {
-    struct Case {
-        std::vector<unsigned char> file;
-        const char* message;
-    };
-    std::vector<unsigned char> damaged = m_library;
-    damaged[0] = '9';
-    const Case cases[] = {
-        {{1, 2, 3}, "Please download Kestrova.exe again. Unknown Error."},
-        {damaged, "Please download Kestrova.exe again. CRC32 Error."},
-    };
-    for (const Case& c : cases) {
-        headless::Reset();
-        WriteBytes(m_folder.File("Kestrova.exe"), c.file);
-        CurrentFolder inFolder(m_folder.Path());
-        std::unique_ptr<unsigned char[]> library;
-        try {
-            LoadLibraryOrExit("Kestrova.exe", m_library.size(), CrcOf(m_library), library);
-            ADD_FAILURE() << "no process exit for " << c.message;
-        } catch (const headless::ProcessExit& exit) {
-            EXPECT_EQ(0, exit.status);
-        }
-        ASSERT_EQ(1u, headless::MessageBoxes().size());
-        EXPECT_EQ(c.message, headless::MessageBoxes()[0].text);
-        EXPECT_EQ(AfxGetAppName(), headless::MessageBoxes()[0].caption);
-        EXPECT_EQ(MB_OK | MB_ICONEXCLAMATION, headless::MessageBoxes()[0].type);
-    }
-}
-
-TEST_F(LibraryCheck, StartedFromAnotherFolderTheRelativeNameIsNotFound) {
-    WriteBytes(m_folder.File("Kestrova.exe"), WithProgramInFront());
-    TempFolder elsewhere;
-    CurrentFolder inOtherFolder(elsewhere.Path());
-    std::unique_ptr<unsigned char[]> library;
-    EXPECT_THROW(LoadLibraryOrExit("Kestrova.exe", m_library.size(), CrcOf(m_library), library),
-                 headless::ProcessExit);
-    ASSERT_EQ(1u, headless::MessageBoxes().size());
-    EXPECT_EQ("Please download Kestrova.exe again. Unknown Error.",
-              headless::MessageBoxes()[0].text);
 }
 
 TEST(PuzzleNumbers, AreReducedToTheirMagnitudeModuloTheNumberCount) {

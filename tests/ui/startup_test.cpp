@@ -72,6 +72,23 @@ TEST_F(Startup, WithoutTheProgramFileTheWindowEndsTheProcessAfterItsMessage) {
     EXPECT_EQ(window.m_hIcon, headless::WindowIcon(window, false));
 }
 
+TEST_F(Startup, ADamagedLibraryIsAnnouncedAsAProgramMessageAndEndsWithStatusZero) {
+    if (!WriteProgramFile()) {
+        GTEST_SKIP() << "no packaged library in this tree";
+    }
+    std::vector<unsigned char> file = ReadBytes(m_folder.File("Kestrova.exe"));
+    file[file.size() - 100] ^= 0x01;
+    WriteBytes(m_folder.File("Kestrova.exe"), file);
+    CurrentFolder inFolder(m_folder.Path());
+    CSuDoKuDlg window;
+    headless::AttachedWindow attached(window);
+    EXPECT_EQ(0, InitialiseDialog(window));
+    ASSERT_EQ(1u, headless::MessageBoxes().size());
+    EXPECT_EQ("Please download Kestrova.exe again. CRC32 Error.", headless::MessageBoxes()[0].text);
+    EXPECT_EQ(AfxGetAppName(), headless::MessageBoxes()[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), headless::MessageBoxes()[0].type);
+}
+
 TEST_F(Startup, WithoutTheMenuTextOnlyMaximizeGoes) {
     headless::SetResourceString(IDS_ABOUTBOX, "");
     CurrentFolder inFolder(m_folder.Path());

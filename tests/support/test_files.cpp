@@ -1,18 +1,32 @@
 #include "test_files.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
+namespace {
+
+constexpr int kFolderNameTries = 100;
+
+} // namespace
+
+// A folder that another run made under the same name is not taken over: create_directory
+// reports whether it made the folder itself.
 TempFolder::TempFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "kestrova-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) {
+    std::random_device random;
+    const std::filesystem::path temporary = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < kFolderNameTries && m_path.empty(); ++attempt) {
+        const std::filesystem::path candidate =
+            temporary / ("kestrova-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(candidate)) {
+            m_path = candidate.string();
+        }
+    }
+    if (m_path.empty()) {
         throw std::runtime_error("cannot create a temporary folder");
     }
-    m_path = pattern;
 }
 
 TempFolder::~TempFolder() {
