@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Tests of the real Kestrova.exe under Wine, on a virtual X display of their own.
 #   gui.sh CASE KESTROVA_EXE WINTEST_EXE PREFIX
+# (the case package also takes the zip named by $KESTROVA_PACKAGE)
 # Every case copies the program into a fresh folder, starts it from there, drives it with
 # xdotool and checks screenshots with kestrova_wintest (a Windows helper in the same prefix).
 # Coordinates below are the window's client pixels; checks print what they find.
