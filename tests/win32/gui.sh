@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Tests of the real Kestrova.exe under Wine, on a virtual X display of their own.
 #   gui.sh CASE KESTROVA_EXE WINTEST_EXE PREFIX
+# (the case package also takes the zip named by $KESTROVA_PACKAGE)
 # Every case copies the program into a fresh folder, starts it from there, drives it with
 # xdotool and checks screenshots with kestrova_wintest (a Windows helper in the same prefix).
 # Coordinates below are the window's client pixels; checks print what they find.
@@ -142,15 +143,19 @@ check_labels() {  # screenshot $1, CLUES label $2
 
 ones() { tr -cd 1 | wc -c; }
 
-case_shows_puzzle() {
-    start_here
-    settle start 10 check_grid start
+check_library_puzzle() {  # screenshot $1: a library puzzle as the program starts with it
     local givens entered
-    givens=$(cells start $GIVEN | ones)
-    entered=$(cells start $ENTERED | ones)
+    givens=$(cells "$1" $GIVEN | ones)
+    entered=$(cells "$1" $ENTERED | ones)
     [ "$givens" = 17 ] || fail "$givens cells show a given (225,95,95), not 17"
     [ "$entered" = 0 ] || fail "$entered cells show an entered digit at start"
     ok "17 givens in their colour"
+}
+
+case_shows_puzzle() {
+    start_here
+    settle start 10 check_grid start
+    check_library_puzzle start
     [ "$(count start 10 500 190 516 $STATUS)" -gt 100 ] || fail "no status line at (10,500)"
     [ "$(count start 410 500 490 516 $STATUS)" -gt 50 ] || fail "no puzzle label at (410,500)"
     ok "status line and puzzle label"
@@ -497,6 +502,51 @@ case_long_search() {
     ended 10 || fail "the close box did not end the program during the search"
     [ "$status" = 0 ] || fail "exit status $status after the close box"
     ok "the close box ends it during the search with exit status 0"
+}
+
+# --- the download ----------------------------------------------------------------------------
+
+# The zip named by $KESTROVA_PACKAGE as a user gets it: the sums beside it check; it holds the
+# four files of the release, the program among them as built; unpacked into an empty folder the
+# program starts from there and shows a board; and its file properties, kestrova-cli and
+# README.txt name one version. Text files a Windows user opens have CR LF line ends.
+case_package() {
+    local zip=$KESTROVA_PACKAGE version
+    [ "$(cd "$(dirname "$zip")" && sha256sum --check --strict SHA256SUMS)" = "$(basename "$zip"): OK" ] ||
+        fail "SHA256SUMS does not check exactly $(basename "$zip")"
+    ok "SHA256SUMS checks the zip"
+    home=$work/unpacked
+    mkdir "$home"
+    unzip -q "$zip" -d "$home"
+    [ "$(ls -A "$home" | LC_ALL=C sort | tr '\n' ' ')" = "Kestrova.exe LICENSE.txt README.txt kestrova-cli.exe " ] ||
+        fail "the zip holds $(ls -A "$home")"
+    cmp -s "$exe" "$home/Kestrova.exe" || fail "the zip's Kestrova.exe is not the one built"
+    for f in README.txt LICENSE.txt; do
+        [ "$(grep -c $'\r$' "$home/$f")" = "$(wc -l <"$home/$f")" ] || fail "$f has lines without CR LF"
+    done
+    ok "the zip holds Kestrova.exe as built, kestrova-cli.exe, README.txt and LICENSE.txt (CR LF)"
+
+    version=$(cd "$home" && wine kestrova-cli.exe --version | tr -d '\r')
+    echo "$version"
+    [[ $version =~ ^kestrova-cli\ ([0-9]+\.[0-9]+\.[0-9]+)( \(commit [0-9a-f]+(-dirty)?\))?$ ]] ||
+        fail "kestrova-cli --version printed '$version'"
+    version=${BASH_REMATCH[1]}
+    helper version "Z:$home/Kestrova.exe" >"$work/version"
+    cat "$work/version"
+    grep -qxF "fixed $version.0 $version.0" "$work/version" || fail "the fixed file and product versions are not $version.0"
+    grep -qxF "string FileVersion|$version" "$work/version" || fail "FileVersion is not $version"
+    grep -qxF "string ProductVersion|$version" "$work/version" || fail "ProductVersion is not $version"
+    ! grep -q '|$' "$work/version" || fail "a property is empty"
+    [ "$(basename "$zip")" = "Kestrova-$version-win64.zip" ] || fail "the zip's name does not carry $version"
+    [ "$(head -n 1 "$home/README.txt" | tr -d '\r')" = "Kestrova $version" ] || fail "README.txt does not begin with 'Kestrova $version'"
+    ok "Kestrova.exe's properties, kestrova-cli, README.txt and the zip's name say $version"
+
+    start "$home"
+    find_window main
+    settle start 10 check_grid start
+    check_library_puzzle start
+    key Escape
+    ended 10 || fail "Escape did not end the program"
 }
 
 case="case_$case"

@@ -16,6 +16,9 @@
 //                                      antialiased, opaque white background) and compares it with
 //                                      the screenshot at (X, Y); exit status 1 when a pixel differs
 //   cursor                             "shown", or "hidden" when the pointer has no cursor
+//   version FILE                       the version resource as the file's properties show it:
+//                                        fixed FILE_VERSION PRODUCT_VERSION  (a.b.c.d)
+//                                        string NAME|VALUE  (in the translation the file names)
 // SHOT files are binary PPM (P6) screenshots of the whole screen (ImageMagick's import).
 #include "probe_block.h"
 
@@ -305,6 +308,40 @@ int Text(char** a) {
     return differ == 0 && size.cx > 0 ? 0 : 1;
 }
 
+std::string FourPartVersion(DWORD high, DWORD low) {
+    return std::to_string(HIWORD(high)) + "." + std::to_string(LOWORD(high)) + "." +
+           std::to_string(HIWORD(low)) + "." + std::to_string(LOWORD(low));
+}
+
+// Windows shows the strings of the first translation the resource names, so they are looked up
+// there and nowhere else.
+int Version(const char* path) {
+    DWORD unused = 0;
+    std::vector<char> data(GetFileVersionInfoSizeA(path, &unused));
+    if (data.empty() || !GetFileVersionInfoA(path, 0, static_cast<DWORD>(data.size()), data.data()))
+        return std::fprintf(stderr, "version: no version resource in %s\n", path), 1;
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(data.data(), "\\", &value, &length) || length < sizeof(VS_FIXEDFILEINFO))
+        return std::fprintf(stderr, "version: no fixed file information\n"), 1;
+    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+    std::printf("fixed %s %s\n",
+                FourPartVersion(fixed->dwFileVersionMS, fixed->dwFileVersionLS).c_str(),
+                FourPartVersion(fixed->dwProductVersionMS, fixed->dwProductVersionLS).c_str());
+    if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", &value, &length) || length < 4)
+        return std::fprintf(stderr, "version: no translation\n"), 1;
+    const auto* translation = static_cast<const WORD*>(value);
+    for (const char* name :
+         {"FileVersion", "ProductVersion", "ProductName", "FileDescription", "LegalCopyright"}) {
+        char key[96];
+        std::snprintf(key, sizeof key, "\\StringFileInfo\\%04x%04x\\%s", translation[0],
+                      translation[1], name);
+        const bool found = VerQueryValueA(data.data(), key, &value, &length) && length > 0;
+        std::printf("string %s|%s\n", name, found ? static_cast<const char*>(value) : "");
+    }
+    return 0;
+}
+
 } // namespace
 
 // The pointer as the platform shows it now: "shown", or "hidden" when it has no cursor.
@@ -335,10 +372,12 @@ int main(int argc, char** argv) {
         return Text(argv + 2);
     if (command == "cursor" && argc == 2)
         return Cursor();
+    if (command == "version" && argc == 3)
+        return Version(argv[2]);
     std::fprintf(stderr,
                  "usage: kestrova_wintest windows | sysmenu HWND | window HWND | count SHOT X0 Y0 "
                  "X1 Y1 RRGGBB |"
                  " diff SHOT1 SHOT2 X0 Y0 X1 Y1 | cells SHOT X Y RRGGBB | text SHOT X Y HEIGHT "
-                 "RRGGBB TEXT | cursor\n");
+                 "RRGGBB TEXT | cursor | version FILE\n");
     return 2;
 }

@@ -1,5 +1,6 @@
 // kestrova-cli: the program's own search and puzzle library, without the window.
 #include "batch_runner.h"
+#include "build_info.h"
 #include "library_command.h"
 #include "puzzle_input.h"
 
@@ -17,6 +18,7 @@ const char kHelp[] =
   kestrova-cli [-j N] prove [FILE|-]
   kestrova-cli library [--from FILE] NUMBER...
   kestrova-cli --help
+  kestrova-cli --version
 
 solve, prove
   Read one puzzle per line from FILE, or from standard input when FILE is '-' or missing:
@@ -37,6 +39,9 @@ library
   its identity CRC and fingerprint ("%8X-%8X"). The library is read from FILE: the
   executable Kestrova.exe (its last 3040124 bytes) or the library text itself; by default
   Kestrova.exe in the current folder.
+
+--version
+  Print the version, and the commit the program was built from where it is known.
 
 Exit status: 0 when every input line was good, 1 when some were skipped (each reported on
 standard error with its line number), 2 for a usage error.
@@ -81,6 +86,16 @@ bool SplitArguments(int argc, char** argv, Arguments& args) {
     return true;
 }
 
+// "kestrova-cli 1.0.0 (commit 1a2b3c4)", or without the commit where the build did not know it.
+std::string VersionLine() {
+    std::string line = "kestrova-cli " KESTROVA_VERSION;
+    const std::string commit = KESTROVA_COMMIT;
+    if (!commit.empty()) {
+        line += " (commit " + commit + ")";
+    }
+    return line + "\n";
+}
+
 int RunSearches(const Arguments& args, bool stopAtFirst) {
     if (args.words.size() > 2) {
         return UsageError("solve and prove take at most one file");
@@ -116,6 +131,10 @@ int main(int argc, char** argv) {
     const std::string& command = args.words[0];
     if (command == "--help" || command == "-h") {
         std::cout << kHelp;
+        return 0;
+    }
+    if (command == "--version") {
+        std::cout << VersionLine();
         return 0;
     }
     if (command == "solve" || command == "prove") {
