@@ -1,31 +1,44 @@
 // Prints the cost of a placement with its re-hash, of the re-hash in its three forms, and of
-// one sweep of the four rules.
+// one sweep of the four rules. Each is warmed up, then timed in several runs, printed as the
+// least and the median of them.
+#include "bench_support.h"
 #include "engine/board.h"
 #include "engine/rules.h"
 #include "tests/engine/board_text.h"
 #include "tests/engine/reference_rehash.h"
 
-#include <chrono>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
 const char kPuzzle[] =
     "000000031600020000000070000050108000200000600000300070000040200030500000700000000";
 
+constexpr int kRuns = 7;
+
+// The time of one call of work, in nanoseconds: the calls are repeated in runs after a run that
+// warms the caches up.
 template <typename Work> void Report(const char* what, int calls, Work work) {
-    const auto begin = std::chrono::steady_clock::now();
-    for (int i = 0; i < calls; ++i) {
-        work(i);
+    std::vector<double> runs;
+    for (int run = 0; run <= kRuns; ++run) {
+        const auto begin = bench::Clock::now();
+        for (int i = 0; i < calls; ++i) {
+            work(i);
+        }
+        if (run > 0) {
+            runs.push_back(bench::MillisecondsBetween(begin, bench::Clock::now()) * 1e6 / calls);
+        }
     }
-    const std::chrono::duration<double, std::nano> elapsed =
-        std::chrono::steady_clock::now() - begin;
-    std::printf("%-62s %9.0f ns\n", what, elapsed.count() / calls);
+    const bench::Spread spread = bench::SpreadOf(runs);
+    std::printf("%-54s %8.0f / %8.0f ns\n", what, spread.min, spread.median);
 }
 
 } // namespace
 
 int main() {
+    bench::PrintBuild("board_bench");
+    std::printf("one call, %d runs (least / median):\n", kRuns);
     const CBoard puzzle = BoardFromRows(kPuzzle);
     CBoard board = puzzle;
     Report("CBoard::Place with its re-hash (program)", 200000, [&](int i) {
