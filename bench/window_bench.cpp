@@ -70,8 +70,11 @@ struct Puzzle {
     std::string rows;
 };
 
-// One PROVE of a puzzle in the window and by the engine.
+// One PROVE of a puzzle in the window and by the engine. The window's time runs from the
+// search's first cell to the result on the screen (the search's last repaint), or to the end of
+// the click, which repaints the same picture once more.
 struct Sample {
+    double shownMs = 0;
     double windowMs = 0;
     double engineMs = 0;
     int paints = 0;
@@ -204,8 +207,12 @@ protected:
     void OnPaint() override {
         const Clock::time_point begin = Clock::now();
         CSuDoKuDlg::OnPaint();
-        m_paintMs += MillisecondsBetween(begin, Clock::now());
+        const Clock::time_point end = Clock::now();
+        m_paintMs += MillisecondsBetween(begin, end);
         ++m_paints;
+        if (m_searching) {
+            m_lastSearchPaint = end;
+        }
     }
 
     void OnKeyDown(UINT key, UINT repeatCount, UINT flags) override {
@@ -229,14 +236,15 @@ private:
         InvalidateAndUpdate();
     }
 
-    // From the search's first cell to the end of the click that started it, the result painted.
-    double ProveInWindow() {
+    // Clicks PROVE; sets the window's times of the sample.
+    void ProveInWindow(Sample& sample) {
         m_drains = 0;
         m_digest = 0xFFFFFFFFu;
         m_paints = 0;
         m_paintMs = 0;
         SendMessage(m_hWnd, WM_LBUTTONDOWN, 0, MAKELPARAM(kProveX, kProveY));
-        return MillisecondsBetween(m_searchBegan, Clock::now());
+        sample.windowMs = MillisecondsBetween(m_searchBegan, Clock::now());
+        sample.shownMs = MillisecondsBetween(m_searchBegan, m_lastSearchPaint);
     }
 
     Sample TimePuzzle(const Puzzle& puzzle) {
@@ -245,7 +253,7 @@ private:
         sample.engine = CBatchSearch().Run(0, m_board, false);
         sample.engineMs = sample.engine.milliseconds;
         SetUp(puzzle);
-        sample.windowMs = ProveInWindow();
+        ProveInWindow(sample);
         sample.paints = m_paints;
         sample.paintMs = m_paintMs;
         sample.windowDrains = m_drains;
@@ -259,7 +267,8 @@ private:
         SetUp(Puzzle{"", -1, kLongPuzzle});
         KeyPoster poster(m_hWnd);
         m_keyPoster = &poster;
-        ProveInWindow();
+        Sample ignored;
+        ProveInWindow(ignored);
         m_keyPoster = nullptr;
         m_longestKeyWaitMs = poster.LongestWaitMs();
         m_keysCounted = poster.Counted();
@@ -269,6 +278,7 @@ private:
     long long m_drains = 0;
     Crc32 m_digest = 0xFFFFFFFFu;
     Clock::time_point m_searchBegan;
+    Clock::time_point m_lastSearchPaint;
     int m_paints = 0;
     double m_paintMs = 0;
     KeyPoster* m_keyPoster = nullptr;
@@ -368,6 +378,9 @@ double TimeKestrovaStart() {
 
 // A figure of one PROVE, per puzzle, in every run.
 using SampleFigure = double (*)(const Sample&);
+double ShownMs(const Sample& sample) {
+    return sample.shownMs;
+}
 double WindowMs(const Sample& sample) {
     return sample.windowMs;
 }
@@ -405,8 +418,8 @@ Spread PercentileOver(const std::vector<Puzzle>& puzzles, const Samples& samples
 
 void PrintPuzzles(const std::vector<Puzzle>& puzzles, const Samples& samples) {
     std::printf("\nPROVE in the window and by the engine, least of %d runs (ms)\n", kRuns);
-    std::printf("%-12s %7s %10s %10s %6s %7s %9s %9s  %-8s\n", "puzzle", "number", "window",
-                "engine", "ratio", "paints", "painting", "drains", "digest");
+    std::printf("%-12s %7s %9s %9s %9s %6s %7s %9s %9s  %-8s\n", "puzzle", "number", "shown",
+                "click", "engine", "ratio", "paints", "painting", "drains", "digest");
     for (std::size_t i = 0; i < puzzles.size(); ++i) {
         if (puzzles[i].kind == "random") {
             continue;
@@ -414,10 +427,10 @@ void PrintPuzzles(const std::vector<Puzzle>& puzzles, const Samples& samples) {
         const double window = LeastOver(samples, i, WindowMs);
         const double engine = LeastOver(samples, i, EngineMs);
         const Sample& sample = samples[0][i];
-        std::printf("%-12s %7d %10.3f %10.3f %6.2f %7d %9.3f %9lld  %08X\n",
-                    puzzles[i].kind.c_str(), puzzles[i].number, window, engine, window / engine,
-                    sample.paints, LeastOver(samples, i, PaintMs), sample.windowDrains,
-                    sample.windowDigest);
+        std::printf("%-12s %7d %9.3f %9.3f %9.3f %6.2f %7d %9.3f %9lld  %08X\n",
+                    puzzles[i].kind.c_str(), puzzles[i].number, LeastOver(samples, i, ShownMs),
+                    window, engine, window / engine, sample.paints, LeastOver(samples, i, PaintMs),
+                    sample.windowDrains, sample.windowDigest);
     }
 }
 
@@ -433,15 +446,22 @@ void PrintFigure(const char* what, const std::vector<Puzzle>& puzzles, const Sam
                 PercentileOver(puzzles, samples, figure, 1));
 }
 
-// The window's figure over the engine's, in each run, spread over the runs.
-Spread RatioOver(const std::vector<Puzzle>& puzzles, const Samples& samples, double fraction) {
+// A window's figure over the engine's, in each run, spread over the runs.
+Spread RatioOver(const std::vector<Puzzle>& puzzles, const Samples& samples, SampleFigure window,
+                 double fraction) {
     std::vector<double> ratios;
     for (const std::vector<Sample>& run : samples) {
         const Samples one = {run};
-        ratios.push_back(PercentileOver(puzzles, one, WindowMs, fraction).min /
+        ratios.push_back(PercentileOver(puzzles, one, window, fraction).min /
                          PercentileOver(puzzles, one, EngineMs, fraction).min);
     }
     return bench::SpreadOf(ratios);
+}
+
+void PrintRatios(const char* what, const std::vector<Puzzle>& puzzles, const Samples& samples,
+                 SampleFigure window) {
+    PrintSpread(what, RatioOver(puzzles, samples, window, 0.5),
+                RatioOver(puzzles, samples, window, 0.9), RatioOver(puzzles, samples, window, 1));
 }
 
 bool EveryPathSame(const Samples& samples) {
@@ -474,15 +494,19 @@ bool PrintSummary(const std::vector<Puzzle>& puzzles, const Samples& samples) {
     }
     std::printf("\n%zu library puzzles, %d runs (least / median, ms)\n", libraryPuzzles, kRuns);
     std::printf("  %-15s %19s %19s %19s\n", "", "p50", "p90", "max");
-    PrintFigure("window", puzzles, samples, WindowMs);
+    PrintFigure("window: shown", puzzles, samples, ShownMs);
+    PrintFigure("window: click", puzzles, samples, WindowMs);
     PrintFigure("engine", puzzles, samples, EngineMs);
-    PrintFigure("window painting", puzzles, samples, PaintMs);
-    PrintSpread("window/engine", RatioOver(puzzles, samples, 0.5), RatioOver(puzzles, samples, 0.9),
-                RatioOver(puzzles, samples, 1));
+    PrintFigure("painting", puzzles, samples, PaintMs);
+    PrintRatios("shown/engine", puzzles, samples, ShownMs);
+    PrintRatios("click/engine", puzzles, samples, WindowMs);
 
     const bool samePaths = EveryPathSame(samples);
-    std::printf("\ngoal window p50 <= %.1f x engine p50: %s\n", kP50RatioGoal,
-                Verdict(RatioOver(puzzles, samples, 0.5).median <= kP50RatioGoal));
+    std::printf("\ngoal window p50 <= %.1f x engine p50, the result shown: %s; to the end of the "
+                "click: %s\n",
+                kP50RatioGoal,
+                Verdict(RatioOver(puzzles, samples, ShownMs, 0.5).median <= kP50RatioGoal),
+                Verdict(RatioOver(puzzles, samples, WindowMs, 0.5).median <= kP50RatioGoal));
     std::printf("goal no puzzle over %.0f x engine + %.0f ms: %s\n", kPerPuzzleFactorGoal,
                 kPerPuzzleSlackGoalMs, Verdict(EveryPuzzleWithinItsGoal(samples)));
     std::printf("goal the puzzle without a solution under %.0f ms in the window: %s\n",
