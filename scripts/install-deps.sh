@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make libgtest-dev googletest                 # native tree and unit tests
+    clang-format                                           # the check of the formatting
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # Windows tree (compilers, windres)
     wine wine64 fonts-wine                                 # running the Windows programs
     xvfb xauth xdotool imagemagick                         # the window tests on a virtual display

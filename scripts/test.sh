@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds both trees and runs every test: native, then the Windows
-# programs under Wine (unit tests and the window tests). Exits non-zero on any failure.
+# Installs what is missing, checks the formatting, builds three trees and runs every test:
+# native (g++, Release), the Windows programs under Wine (unit tests, the window tests and the
+# package), and native Debug under AddressSanitizer and UndefinedBehaviorSanitizer; then runs
+# each fuzzer for a short while. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+scripts/check-format.sh
 jobs=$(nproc)
 
-cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/native -j"$jobs"
-cmake -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
-cmake --build build/win32 -j"$jobs"
+# Configures a tree (quietly; the options only on its first configure) and builds it.
+build() {
+    local tree=$1
+    shift
+    if [ -f "$tree/CMakeCache.txt" ]; then cmake -S . -B "$tree" >/dev/null; else cmake -S . -B "$tree" "$@" >/dev/null; fi
+    cmake --build "$tree" -j"$jobs"
+}
+
+build build/native -DCMAKE_BUILD_TYPE=Release
+build build/win32 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+build build/asan -DCMAKE_BUILD_TYPE=Debug -DKESTROVA_SANITIZE=ON
 
 # Runs ctest in one tree; prints its summary, or everything it said when something failed.
 run_ctest() {
@@ -23,4 +33,5 @@ run_ctest() {
 failed=0
 run_ctest build/native || failed=1
 run_ctest build/win32 || failed=1
+run_ctest build/asan || failed=1
 exit $failed
