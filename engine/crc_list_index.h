@@ -1,7 +1,7 @@
 #pragma once
 
 #include "crc.h"
-#include "framework/array.h"
+#include "base/array.h"
 
 #include <unordered_set>
 

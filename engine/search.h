@@ -2,7 +2,7 @@
 
 #include "board.h"
 #include "crc_list_index.h"
-#include "framework/array.h"
+#include "base/array.h"
 #include "start_trials.h"
 
 #include <vector>
