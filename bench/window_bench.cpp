@@ -200,7 +200,7 @@ protected:
         if (m_drains++ == 0) {
             m_searchBegan = Clock::now();
         }
-        FoldIntoDigest(m_digest, m_board.IdentityCrc());
+        CrcUpdateValue(m_digest, m_board.IdentityCrc());
         return CSuDoKuDlg::DrainMessages();
     }
 
@@ -239,7 +239,7 @@ private:
     // Clicks PROVE; sets the window's times of the sample.
     void ProveInWindow(Sample& sample) {
         m_drains = 0;
-        m_digest = 0xFFFFFFFFu;
+        m_digest = kCrcStart;
         m_paints = 0;
         m_paintMs = 0;
         SendMessage(m_hWnd, WM_LBUTTONDOWN, 0, MAKELPARAM(kProveX, kProveY));
@@ -276,7 +276,7 @@ private:
 
     const std::vector<Puzzle>& m_puzzles;
     long long m_drains = 0;
-    Crc32 m_digest = 0xFFFFFFFFu;
+    Crc32 m_digest = kCrcStart;
     Clock::time_point m_searchBegan;
     Clock::time_point m_lastSearchPaint;
     int m_paints = 0;

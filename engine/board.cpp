@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr Crc32 kCrcStart = 0xFFFFFFFFu;
-
 int ValueIndex(int c, int r) {
     assert(c >= 0 && c <= 8 && r >= 0 && r <= 8);
     return 9 * c + r;
@@ -144,10 +142,7 @@ void CBoard::Rehash() {
     std::sort(std::begin(sorted), std::end(sorted));
     m_fingerprint = kCrcStart;
     for (Crc32 entry : sorted) {
-        const unsigned char bytes[4] = {
-            static_cast<unsigned char>(entry), static_cast<unsigned char>(entry >> 8),
-            static_cast<unsigned char>(entry >> 16), static_cast<unsigned char>(entry >> 24)};
-        CrcUpdate(m_fingerprint, bytes, 4);
+        CrcUpdateValue(m_fingerprint, entry);
     }
 }
 

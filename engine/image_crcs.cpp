@@ -34,12 +34,6 @@ int ImagePosition(int k, int c, int r) {
     }
 }
 
-Crc32 CrcOf(const unsigned char* grid) {
-    Crc32 reg = 0xFFFFFFFFu;
-    CrcUpdate(reg, grid, kCells);
-    return reg;
-}
-
 struct ContributionTable {
     Crc32 emptyGridCrc;
     // contribution[cell][value][image]
@@ -49,12 +43,12 @@ struct ContributionTable {
 ContributionTable MakeContributionTable() {
     ContributionTable table{};
     unsigned char grid[kCells] = {};
-    table.emptyGridCrc = CrcOf(grid);
+    table.emptyGridCrc = CrcOf(grid, kCells);
     Crc32 atPosition[kCells][kValues];
     for (int position = 0; position < kCells; ++position) {
         for (int value = 0; value < kValues; ++value) {
             grid[position] = static_cast<unsigned char>(value);
-            atPosition[position][value] = CrcOf(grid) ^ table.emptyGridCrc;
+            atPosition[position][value] = CrcOf(grid, kCells) ^ table.emptyGridCrc;
         }
         grid[position] = 0;
     }

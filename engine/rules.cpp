@@ -270,8 +270,7 @@ bool Settle(CBoard& board, bool giveUpWhenStuck) {
         }
         if (sets.TakePlaced()) {
             placed = true;
-            board.m_imageCrc[0] = 0xFFFFFFFFu;
-            CrcUpdate(board.m_imageCrc[0], board.m_value, sizeof board.m_value);
+            board.m_imageCrc[0] = CrcOf(board.m_value, sizeof board.m_value);
         }
     } while (board.IdentityCrc() != before);
     if (placed) {

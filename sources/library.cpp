@@ -11,8 +11,6 @@ const char* const kUnknownError = "Please download Kestrova.exe again. Unknown E
 const char* const kLengthError = "Please download Kestrova.exe again. Length Error.";
 const char* const kCrcError = "Please download Kestrova.exe again. CRC32 Error.";
 
-constexpr Crc32 kCrcStart = 0xFFFFFFFFu;
-
 } // namespace
 
 LibraryStatus ReadLibraryFile(const std::string& path, unsigned char* buffer, std::size_t length,
@@ -28,9 +26,7 @@ LibraryStatus ReadLibraryFile(const std::string& path, unsigned char* buffer, st
     if (static_cast<std::size_t>(read) < length) {
         return LibraryStatus::LengthError;
     }
-    Crc32 crc = kCrcStart;
-    CrcUpdate(crc, buffer, length);
-    return crc == expectedCrc ? LibraryStatus::Good : LibraryStatus::CrcError;
+    return CrcOf(buffer, length) == expectedCrc ? LibraryStatus::Good : LibraryStatus::CrcError;
 }
 
 const char* LibraryErrorText(LibraryStatus status) {

@@ -19,7 +19,7 @@ SearchReport ReferenceReport(const PuzzleLine& puzzle, bool stopAtFirst) {
     SearchReport report;
     search.onDrain = [&] {
         ++report.drains;
-        FoldIntoDigest(report.traceDigest, ReferenceSearch::Key(search.board));
+        CrcUpdateValue(report.traceDigest, ReferenceSearch::Key(search.board));
     };
     search.Run();
     report.lineNumber = puzzle.lineNumber;

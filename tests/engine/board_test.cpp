@@ -91,7 +91,7 @@ TEST(Board, RehashKeepsValuesAndMatchesBitSerialCrc) {
     std::memcpy(before, board.m_value, 81);
     board.Rehash();
     EXPECT_EQ(std::memcmp(before, board.m_value, 81), 0);
-    EXPECT_EQ(board.IdentityCrc(), ReferenceCrcUpdate(0xFFFFFFFFu, board.m_value, 81));
+    EXPECT_EQ(board.IdentityCrc(), ReferenceCrcUpdate(kCrcStart, board.m_value, 81));
     EXPECT_EQ(board.m_crc, board.m_imageCrc[7]);
 }
 
@@ -194,7 +194,7 @@ TEST(Board, RandomPlaceAndRemoveKeepTheInvariants) {
             }
         }
         ExpectInvariants(board);
-        ASSERT_EQ(board.IdentityCrc(), ReferenceCrcUpdate(0xFFFFFFFFu, board.m_value, 81));
+        ASSERT_EQ(board.IdentityCrc(), ReferenceCrcUpdate(kCrcStart, board.m_value, 81));
     }
 }
 

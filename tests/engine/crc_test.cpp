@@ -9,9 +9,7 @@
 namespace {
 
 Crc32 Crc(const std::vector<unsigned char>& bytes) {
-    Crc32 reg = 0xFFFFFFFFu;
-    CrcUpdate(reg, bytes.data(), bytes.size());
-    return reg;
+    return CrcOf(bytes.data(), bytes.size());
 }
 
 TEST(CrcUpdate, GivesTheWorkedValues) {
@@ -36,9 +34,9 @@ TEST(CrcUpdate, TableFormMatchesBitSerialDefinitionOnRandomData) {
 
 TEST(CrcUpdate, FoldsPiecewiseLikeOneCall) {
     const unsigned char bytes[] = "split across calls";
-    Crc32 whole = 0xFFFFFFFFu;
+    Crc32 whole = kCrcStart;
     CrcUpdate(whole, bytes, sizeof bytes);
-    Crc32 pieces = 0xFFFFFFFFu;
+    Crc32 pieces = kCrcStart;
     CrcUpdate(pieces, bytes, 5);
     CrcUpdate(pieces, bytes + 5, sizeof bytes - 5);
     EXPECT_EQ(whole, pieces);

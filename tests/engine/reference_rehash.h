@@ -4,6 +4,7 @@
 #include "tests/engine/reference_crc.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 // The re-hash step by step as it is defined: the grid is turned and flipped in place, each
@@ -18,7 +19,7 @@ inline Crc32 TableCrc(Crc32 reg, const unsigned char* bytes, std::size_t length)
 }
 
 inline void ReferenceRehash(CBoard& board, CrcFunction crc = ReferenceCrcUpdate) {
-    auto crcOfValues = [&] { return crc(0xFFFFFFFFu, board.m_value, 81); };
+    auto crcOfValues = [&] { return crc(kCrcStart, board.m_value, 81); };
     auto rotate = [&] {
         for (int c = 0; c < 9; ++c) {
             for (int r = 0; r < 9; ++r) {
@@ -50,11 +51,9 @@ inline void ReferenceRehash(CBoard& board, CrcFunction crc = ReferenceCrcUpdate)
     Crc32 sorted[8];
     std::copy(board.m_imageCrc, board.m_imageCrc + 8, sorted);
     std::sort(sorted, sorted + 8);
-    board.m_fingerprint = 0xFFFFFFFFu;
+    board.m_fingerprint = kCrcStart;
     for (Crc32 entry : sorted) {
-        const unsigned char bytes[4] = {
-            static_cast<unsigned char>(entry), static_cast<unsigned char>(entry >> 8),
-            static_cast<unsigned char>(entry >> 16), static_cast<unsigned char>(entry >> 24)};
-        board.m_fingerprint = crc(board.m_fingerprint, bytes, 4);
+        const std::array<unsigned char, 4> bytes = BytesOf(entry);
+        board.m_fingerprint = crc(board.m_fingerprint, bytes.data(), bytes.size());
     }
 }

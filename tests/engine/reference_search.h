@@ -31,7 +31,7 @@ public:
         solution.Init();
     }
 
-    static Crc32 Key(const CBoard& b) { return ReferenceCrcUpdate(0xFFFFFFFFu, b.m_value, 81); }
+    static Crc32 Key(const CBoard& b) { return ReferenceCrcUpdate(kCrcStart, b.m_value, 81); }
 
     void Run() {
         solutionCount = 0;

@@ -33,9 +33,3 @@ std::vector<unsigned char> MadeUpLibrary() {
     }
     return library;
 }
-
-Crc32 CrcOf(const std::vector<unsigned char>& bytes) {
-    Crc32 crc = 0xFFFFFFFFu;
-    CrcUpdate(crc, bytes.data(), bytes.size());
-    return crc;
-}

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/crc.h"
-
 #include <vector>
 
 // A library of the real size whose line i holds five givens: 1, 2 and 3 at (0, 0), (1, 0) and
@@ -11,5 +9,3 @@ std::vector<unsigned char> MadeUpLibrary();
 
 // The digit of library cell (column c, row r) of line i in the made-up library; 0 for empty.
 int MadeUpDigit(int line, int c, int r);
-
-Crc32 CrcOf(const std::vector<unsigned char>& bytes);

@@ -14,7 +14,7 @@ SearchReport CBatchSearch::Run(int lineNumber, const CBoard& start, bool stopAtF
     m_startSaved = true;
     m_stopAtFirst = stopAtFirst;
     m_drains = 0;
-    m_digest = 0xFFFFFFFFu;
+    m_digest = kCrcStart;
 
     const auto begin = std::chrono::steady_clock::now();
     RunSearch();
@@ -35,6 +35,6 @@ SearchReport CBatchSearch::Run(int lineNumber, const CBoard& start, bool stopAtF
 
 bool CBatchSearch::DrainMessages() {
     ++m_drains;
-    FoldIntoDigest(m_digest, m_board.IdentityCrc());
+    CrcUpdateValue(m_digest, m_board.IdentityCrc());
     return false;
 }

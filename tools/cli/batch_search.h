@@ -21,5 +21,5 @@ protected:
 
 private:
     long long m_drains = 0;
-    Crc32 m_digest = 0xFFFFFFFFu;
+    Crc32 m_digest = kCrcStart;
 };

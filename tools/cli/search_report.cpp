@@ -24,14 +24,6 @@ std::string FormatReport(const SearchReport& report) {
            cells + figures;
 }
 
-void FoldIntoDigest(Crc32& digest, Crc32 identityCrc) {
-    const unsigned char bytes[4] = {static_cast<unsigned char>(identityCrc),
-                                    static_cast<unsigned char>(identityCrc >> 8),
-                                    static_cast<unsigned char>(identityCrc >> 16),
-                                    static_cast<unsigned char>(identityCrc >> 24)};
-    CrcUpdate(digest, bytes, 4);
-}
-
 void SetUpFromRows(CBoard& board, const std::string& rows) {
     board.Init();
     PlaceRows(board, reinterpret_cast<const unsigned char*>(rows.data()));

@@ -13,7 +13,7 @@ struct SearchReport {
     int visited = 0;
     int maxDepth = 0;
     long long drains = 0;
-    Crc32 traceDigest = 0xFFFFFFFFu;
+    Crc32 traceDigest = kCrcStart;
     double milliseconds = 0;
 };
 
@@ -22,10 +22,6 @@ std::string ReportHeader();
 
 // One tab-separated output line.
 std::string FormatReport(const SearchReport& report);
-
-// Folds the identity CRC of the position at a drain into the trace digest, least significant
-// byte first.
-void FoldIntoDigest(Crc32& digest, Crc32 identityCrc);
 
 // Sets a board up from 81 characters row by row ('0' or '.' empty) as the library loader does:
 // each cell placed in turn on a cleared board.
