@@ -3,20 +3,10 @@
 #include "image_crcs.h"
 
 #include <algorithm>
-#include <cassert>
 #include <cstring>
 #include <iterator>
 
 namespace {
-
-int ValueIndex(int c, int r) {
-    assert(c >= 0 && c <= 8 && r >= 0 && r <= 8);
-    return 9 * c + r;
-}
-int FlagIndex(int c, int r, unsigned char d) {
-    assert(d >= 1 && d <= 9);
-    return 9 * ValueIndex(c, r) + (d - 1);
-}
 
 // The quarter turn clockwise on screen: the digit of (c, r) goes to (8 - r, c).
 void RotateGrid(const unsigned char* from, unsigned char* to) {

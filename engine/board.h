@@ -2,12 +2,53 @@
 
 #include "crc.h"
 
-// One Sudoku position. Column c and row r run 0 to 8 (left to right, top to bottom), digits
-// 1 to 9 with 0 for an empty cell. A plain value: positions are copied by assignment.
+#include <cassert>
+
+// A cell is named by its column c and row r, each 0 to 8 (left to right, top to bottom as drawn),
+// and a digit d runs 1 to 9, with 0 for an empty cell; every operation takes them in the order
+// (c, r, d). Two orders number the 81 cells: the storage order, column by column, in which the
+// board keeps its values and every CRC and puzzle file reads them; and the reading order, row by
+// row, in which puzzles are written as text (library lines, kestrova-cli's input).
+
+// The element of CBoard::m_value that holds cell (c, r): its place in the storage order.
+constexpr int ValueIndex(int c, int r) {
+    assert(c >= 0 && c <= 8 && r >= 0 && r <= 8);
+    return 9 * c + r;
+}
+
+// The element of CBoard::m_candidate that holds the flag of digit d in cell (c, r): the nine
+// flags of a cell stand together, the cells in storage order.
+constexpr int FlagIndex(int c, int r, int d) {
+    assert(d >= 1 && d <= 9);
+    return 9 * ValueIndex(c, r) + (d - 1);
+}
+
+// The place of cell (c, r) in a puzzle written as text: the reading order.
+constexpr int ReadingIndex(int c, int r) {
+    assert(c >= 0 && c <= 8 && r >= 0 && r <= 8);
+    return 9 * r + c;
+}
+
+// A cell by column and row.
+struct CellPos {
+    int col;
+    int row;
+
+    bool operator==(const CellPos& other) const { return col == other.col && row == other.row; }
+    bool operator!=(const CellPos& other) const { return !(*this == other); }
+};
+
+// The cell whose value stands at element index of the storage order.
+constexpr CellPos CellOfValueIndex(int index) {
+    assert(index >= 0 && index < 81);
+    return {index / 9, index % 9};
+}
+
+// One Sudoku position. A plain value: positions are copied by assignment.
 struct CBoard {
-    // Flag of digit d in cell (c, r) at 81c + 9r + (d - 1): 1 = still allowed.
+    // The flag of digit d in cell (c, r) at FlagIndex(c, r, d): 1 = still allowed.
     unsigned char m_candidate[729];
-    // Value of cell (c, r) at 9c + r: stored column by column, the byte order of every CRC.
+    // The value of cell (c, r) at ValueIndex(c, r), the byte order of every CRC.
     unsigned char m_value[81];
     // Working register of the last re-hash; holds the CRC of image 7 afterwards.
     Crc32 m_crc;
@@ -22,8 +63,8 @@ struct CBoard {
     void Init();
     void Clear();
     bool IsCandidate(int c, int r, unsigned char d) const {
-        return d >= 1 && d <= 9 && m_value[9 * c + r] == 0 &&
-               m_candidate[81 * c + 9 * r + d - 1] == 1;
+        return d >= 1 && d <= 9 && m_value[ValueIndex(c, r)] == 0 &&
+               m_candidate[FlagIndex(c, r, d)] == 1;
     }
     bool Place(int c, int r, unsigned char d);
     // Place without the re-hash: the hash fields are a function of the values alone, so a caller
@@ -39,7 +80,7 @@ struct CBoard {
     void Rotate();
     void Mirror();
 
-    unsigned char Value(int c, int r) const { return m_value[9 * c + r]; }
+    unsigned char Value(int c, int r) const { return m_value[ValueIndex(c, r)]; }
     Crc32 IdentityCrc() const { return m_imageCrc[0]; }
 
     // Clears the board and places the values of a grid in storage order, row by row.

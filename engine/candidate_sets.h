@@ -40,38 +40,27 @@ inline unsigned char LowestDigit(DigitSet digits) {
 class CandidateSets {
 public:
     explicit CandidateSets(CBoard& board) : m_board(board) {
-        for (int cell = 0; cell < 81; ++cell) {
-            DigitSet digits = 0;
-            if (board.m_value[cell] == 0) {
-                const unsigned char* flags = &board.m_candidate[9 * cell];
-                for (int bit = 0; bit < 9; ++bit) {
-                    digits |= static_cast<DigitSet>(flags[bit] << bit);
-                }
-            }
-            m_sets[cell] = digits;
-            m_stuck = m_stuck || (digits == 0 && board.m_value[cell] == 0);
-            for (int bit = 0; bit < 9; ++bit) {
-                if (digits & (1u << bit)) {
-                    m_planes[bit] |= CellPlane::Of(cell);
-                }
+        for (int c = 0; c < 9; ++c) {
+            for (int r = 0; r < 9; ++r) {
+                Take(board, c, r);
             }
         }
     }
 
-    DigitSet Of(CellPos cell) const { return m_sets[9 * cell.col + cell.row]; }
+    DigitSet Of(CellPos cell) const { return m_sets[ValueIndex(cell.col, cell.row)]; }
 
     // The cells that have digit d as a candidate.
     const CellPlane& CellsWith(unsigned char d) const { return m_planes[d - 1]; }
 
     // Sets the flags of those of the digits that are candidates of the cell to 0.
     void Remove(CellPos cell, DigitSet digits) {
-        DigitSet& set = m_sets[9 * cell.col + cell.row];
+        const int index = ValueIndex(cell.col, cell.row);
+        DigitSet& set = m_sets[index];
         digits &= set;
         if (digits == 0) {
             return;
         }
-        const int index = 9 * cell.col + cell.row;
-        unsigned char* flags = &m_board.m_candidate[9 * index];
+        unsigned char* flags = &m_board.m_candidate[FlagIndex(cell.col, cell.row, 1)];
         for (int bit = 0; bit < 9; ++bit) {
             if (digits & (1u << bit)) {
                 flags[bit] = 0;
@@ -86,17 +75,17 @@ public:
     void Place(CellPos cell, unsigned char d) {
         assert(Of(cell) & DigitBit(d));
         m_board.PlaceWithoutRehash(cell.col, cell.row, d);
-        const int index = 9 * cell.col + cell.row;
+        const int index = ValueIndex(cell.col, cell.row);
         m_sets[index] = 0;
         for (int k = 0; k < 9; ++k) {
-            TakeFromPeer(9 * k + cell.row, d);
-            TakeFromPeer(9 * cell.col + k, d);
+            TakeFromPeer(ValueIndex(k, cell.row), d);
+            TakeFromPeer(ValueIndex(cell.col, k), d);
         }
         const int c0 = 3 * (cell.col / 3);
         const int r0 = 3 * (cell.row / 3);
         for (int c = c0; c < c0 + 3; ++c) {
             for (int r = r0; r < r0 + 3; ++r) {
-                TakeFromPeer(9 * c + r, d);
+                TakeFromPeer(ValueIndex(c, r), d);
             }
         }
         m_planes[d - 1].Remove(CellPlanes::Get().peers[index]);
@@ -118,6 +107,26 @@ public:
     }
 
 private:
+    // Reads the flags of cell (c, r) into its set and the planes.
+    void Take(const CBoard& board, int c, int r) {
+        const int index = ValueIndex(c, r);
+        const bool empty = board.m_value[index] == 0;
+        DigitSet digits = 0;
+        if (empty) {
+            const unsigned char* flags = &board.m_candidate[FlagIndex(c, r, 1)];
+            for (int bit = 0; bit < 9; ++bit) {
+                digits |= static_cast<DigitSet>(flags[bit] << bit);
+            }
+        }
+        m_sets[index] = digits;
+        m_stuck = m_stuck || (digits == 0 && empty);
+        for (int bit = 0; bit < 9; ++bit) {
+            if (digits & (1u << bit)) {
+                m_planes[bit] |= CellPlane::Of(index);
+            }
+        }
+    }
+
     // A filled cell's set is already empty; an empty cell left with none is stuck.
     void TakeFromPeer(int index, unsigned char d) {
         DigitSet& set = m_sets[index];
@@ -126,7 +135,7 @@ private:
     }
 
     CBoard& m_board;
-    DigitSet m_sets[81];
+    DigitSet m_sets[81];   // in storage order
     CellPlane m_planes[9]; // m_planes[d - 1]: the cells with candidate d
     bool m_placed = false;
     bool m_stuck = false;

@@ -1,5 +1,7 @@
 #include "image_crcs.h"
 
+#include "board.h"
+
 #include <array>
 
 namespace {
@@ -7,10 +9,6 @@ namespace {
 constexpr int kCells = 81;
 constexpr int kValues = 10;
 constexpr int kImages = 8;
-
-int ValueIndex(int c, int r) {
-    return 9 * c + r;
-}
 
 // Where the digit of (c, r) stands in image k, in storage order.
 int ImagePosition(int k, int c, int r) {

@@ -203,8 +203,7 @@ void BoxHiddenSinglesPass(CandidateSets& sets) {
         for (int box = 0; box < 9; ++box) {
             const CellPlane cells = sets.CellsWith(d) & planes.box[box];
             if (cells.HasExactlyOne()) {
-                const int cell = cells.OnlyCell();
-                sets.Place({cell / 9, cell % 9}, d);
+                sets.Place(CellOfValueIndex(cells.OnlyCell()), d);
             }
         }
     }

@@ -2,15 +2,6 @@
 
 #include "board.h"
 
-// A cell by column and row.
-struct CellPos {
-    int col;
-    int row;
-
-    bool operator==(const CellPos& other) const { return col == other.col && row == other.row; }
-    bool operator!=(const CellPos& other) const { return !(*this == other); }
-};
-
 // The four deduction rules. Each makes one pass over the board and changes it in place; the
 // first two only clear candidate flags, the last two place digits.
 

@@ -11,12 +11,12 @@ void StartTrials::Follow(const CBoard& start) {
     m_start = start;
     m_following = true;
     m_trials.clear();
-    m_trials.resize(81 * 9);
+    m_trials.resize(sizeof m_start.m_candidate); // one for each candidate flag
 }
 
 const StartTrials::Trial& StartTrials::Get(int c, int r, unsigned char d) {
     assert(m_following && m_start.IsCandidate(c, r, d));
-    std::unique_ptr<Trial>& slot = m_trials[static_cast<std::size_t>(81 * (d - 1) + 9 * c + r)];
+    std::unique_ptr<Trial>& slot = m_trials[static_cast<std::size_t>(FlagIndex(c, r, d))];
     if (!slot) {
         slot = std::make_unique<Trial>();
         slot->result = m_start;

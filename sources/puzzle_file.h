@@ -6,7 +6,8 @@
 #include <string>
 
 // A puzzle file (".sud") holds the 81 cell values of a board in the board's storage order
-// (byte 9c + r is column c, row r), one byte each with 0 for an empty cell, and nothing else.
+// (byte ValueIndex(c, r) is column c, row r), one byte each with 0 for an empty cell, and nothing
+// else.
 constexpr std::size_t kPuzzleFileLength = 81;
 using PuzzleFileValues = unsigned char[kPuzzleFileLength];
 

@@ -23,7 +23,7 @@ CBoard EmptyBoard() {
 }
 
 bool HasFlag(const CBoard& board, int c, int r, int d) {
-    return board.m_candidate[81 * c + 9 * r + d - 1] == 1;
+    return board.m_candidate[FlagIndex(c, r, d)] == 1;
 }
 
 bool ArePeers(int c1, int r1, int c2, int r2) {

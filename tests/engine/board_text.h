@@ -31,9 +31,9 @@ inline std::string RowsOf(const CBoard& board) {
 // Sets exactly the given candidates of an empty cell.
 inline void SetCandidates(CBoard& board, int c, int r, std::initializer_list<int> digits) {
     for (int d = 1; d <= 9; ++d) {
-        board.m_candidate[81 * c + 9 * r + d - 1] = 0;
+        board.m_candidate[FlagIndex(c, r, d)] = 0;
     }
     for (int d : digits) {
-        board.m_candidate[81 * c + 9 * r + d - 1] = 1;
+        board.m_candidate[FlagIndex(c, r, d)] = 1;
     }
 }

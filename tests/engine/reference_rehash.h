@@ -23,7 +23,7 @@ inline void ReferenceRehash(CBoard& board, CrcFunction crc = ReferenceCrcUpdate)
     auto rotate = [&] {
         for (int c = 0; c < 9; ++c) {
             for (int r = 0; r < 9; ++r) {
-                board.m_imageValue[9 * (8 - r) + c] = board.m_value[9 * c + r];
+                board.m_imageValue[ValueIndex(8 - r, c)] = board.m_value[ValueIndex(c, r)];
             }
         }
         std::memcpy(board.m_value, board.m_imageValue, 81);
@@ -31,7 +31,7 @@ inline void ReferenceRehash(CBoard& board, CrcFunction crc = ReferenceCrcUpdate)
     auto flip = [&] {
         for (int c = 0; c < 9; ++c) {
             for (int r = 0; r < 9; ++r) {
-                board.m_imageValue[9 * c + (8 - r)] = board.m_value[9 * c + r];
+                board.m_imageValue[ValueIndex(c, 8 - r)] = board.m_value[ValueIndex(c, r)];
             }
         }
         std::memcpy(board.m_value, board.m_imageValue, 81);

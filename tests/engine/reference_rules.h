@@ -14,7 +14,7 @@ inline void Place(CBoard& board, int c, int r, unsigned char d) {
 }
 
 inline void ClearFlag(CBoard& board, int c, int r, unsigned char d) {
-    board.m_candidate[81 * c + 9 * r + d - 1] = 0;
+    board.m_candidate[FlagIndex(c, r, d)] = 0;
 }
 
 struct Cells {

@@ -23,7 +23,7 @@ void KeepDigitInTopLeftBoxOnly(CBoard& board, int d, std::initializer_list<CellP
             for (const CellPos& cell : keep) {
                 kept = kept || cell == CellPos{c, r};
             }
-            board.m_candidate[81 * c + 9 * r + d - 1] = kept ? 1 : 0;
+            board.m_candidate[FlagIndex(c, r, d)] = kept ? 1 : 0;
         }
     }
 }
@@ -169,11 +169,11 @@ TEST(NakedSubsets, ThreeCellsOfABoxWithTheSamePairClearNothing) {
 TEST(NakedSubsets, LeaveFilledCellsFlagsAlone) {
     CBoard board = EmptyBoard();
     ASSERT_TRUE(board.Place(7, 0, 9));
-    board.m_candidate[81 * 7 + 3 - 1] = 1; // a meaningless flag of the filled cell
+    board.m_candidate[FlagIndex(7, 0, 3)] = 1; // a meaningless flag of the filled cell
     SetCandidates(board, 1, 0, {3, 8});
     SetCandidates(board, 5, 0, {3, 8});
     ApplyNakedSubsets(board);
-    EXPECT_EQ(board.m_candidate[81 * 7 + 3 - 1], 1);
+    EXPECT_EQ(board.m_candidate[FlagIndex(7, 0, 3)], 1);
 }
 
 TEST(BoxHiddenSingles, PlacesADigitWithOneCellInItsBoxOnly) {
@@ -188,7 +188,7 @@ TEST(BoxHiddenSingles, PlacesADigitWithOneCellInItsBoxOnly) {
 TEST(BoxHiddenSingles, DoesNotPlaceRowOnlySingles) {
     CBoard board = EmptyBoard();
     for (int c = 1; c < 9; ++c) {
-        board.m_candidate[81 * c + 9 * 0 + 6 - 1] = 0;
+        board.m_candidate[FlagIndex(c, 0, 6)] = 0;
     }
     const CBoard before = board;
     ApplyBoxHiddenSingles(board);

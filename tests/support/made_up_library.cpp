@@ -25,8 +25,10 @@ std::vector<unsigned char> MadeUpLibrary() {
     std::vector<unsigned char> library;
     library.reserve(kLibraryLength);
     for (int line = 0; line < kLibraryLineCount; ++line) {
-        for (int k = 0; k < 81; ++k) {
-            library.push_back(static_cast<unsigned char>('0' + MadeUpDigit(line, k % 9, k / 9)));
+        for (int r = 0; r < 9; ++r) {
+            for (int c = 0; c < 9; ++c) {
+                library.push_back(static_cast<unsigned char>('0' + MadeUpDigit(line, c, r)));
+            }
         }
         library.push_back('\r');
         library.push_back('\n');

@@ -130,10 +130,10 @@ TEST_F(PuzzleFiles, ACancelledLoadLeavesAnEmptyBoardAndTheNumber) {
 
 TEST_F(PuzzleFiles, BytesOutsideOneToNineAndRepeatedDigitsStayEmpty) {
     std::vector<unsigned char> bytes(81, 0);
-    bytes[9 * 0 + 0] = 4;  // (0, 0)
-    bytes[9 * 3 + 0] = 4;  // (3, 0): the same digit later in row 0
-    bytes[9 * 1 + 1] = 12; // (1, 1)
-    bytes[9 * 2 + 2] = 6;  // (2, 2)
+    bytes[ValueIndex(0, 0)] = 4;
+    bytes[ValueIndex(3, 0)] = 4; // the same digit later in row 0
+    bytes[ValueIndex(1, 1)] = 12;
+    bytes[ValueIndex(2, 2)] = 6;
     LoadBytes(bytes);
     EXPECT_EQ(4, Window().m_board.Value(0, 0));
     EXPECT_EQ(0, Window().m_board.Value(3, 0));
