@@ -3,8 +3,8 @@
 // least and the median of them.
 #include "bench_support.h"
 #include "engine/board.h"
+#include "engine/rows.h"
 #include "engine/rules.h"
-#include "tests/engine/board_text.h"
 #include "tests/engine/reference_rehash.h"
 
 #include <cstdio>

@@ -8,6 +8,7 @@
 // window_bench [--quick]      from the folder of Kestrova.exe, under Wine or on Windows
 // window_bench --nothing      ends at once: the bench times it as the platform's own start
 #include "bench_support.h"
+#include "engine/rows.h"
 #include "library_crc.h"
 #include "sources/library.h"
 #include "tools/cli/batch_search.h"

@@ -1,5 +1,6 @@
 #include "library.h"
 
+#include "engine/rows.h"
 #include "framework/file.h"
 
 #include <cassert>
@@ -52,18 +53,6 @@ int PuzzleLine(int reducedNumber) {
 
 int PuzzleOrientation(int reducedNumber) {
     return reducedNumber / kLibraryLineCount;
-}
-
-void PlaceRows(CBoard& board, const unsigned char* rows) {
-    // The rows run across; the board's grid is stored column by column. The subtraction wraps
-    // like the unsigned byte it is, so anything but '1'..'9' is refused by Place.
-    unsigned char grid[81];
-    for (int r = 0; r < 9; ++r) {
-        for (int c = 0; c < 9; ++c) {
-            grid[9 * c + r] = static_cast<unsigned char>(rows[9 * r + c] - '0');
-        }
-    }
-    board.PlaceGrid(grid);
 }
 
 void SetUpLibraryPuzzle(CBoard& board, const unsigned char* library, int reducedNumber) {

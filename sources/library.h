@@ -6,7 +6,7 @@
 #include <string>
 
 // The puzzle library: text lines of 81 digits and CR LF at the end of the program's own file.
-// Byte k of a line is the cell in column k mod 9, row k div 9; '0' is an empty cell.
+// A line is a puzzle written as text (engine/rows.h), '0' for an empty cell.
 constexpr int kLibraryLineCount = 36628;
 constexpr int kLibraryLineLength = 83;
 constexpr std::size_t kLibraryLength =
@@ -31,10 +31,6 @@ int ReducePuzzleNumber(int number);
 // The library line and orientation (0..7) of a reduced puzzle number.
 int PuzzleLine(int reducedNumber);
 int PuzzleOrientation(int reducedNumber);
-
-// Places the 81 cell characters of a puzzle written row by row ('1'..'9' a digit, any other
-// character an empty cell) on a cleared board, cell by cell in reading order.
-void PlaceRows(CBoard& board, const unsigned char* rows);
 
 // Sets up puzzle number reducedNumber (0..293023) on a cleared board: the line's digits are
 // placed row by row, then the board is turned into the number's orientation.

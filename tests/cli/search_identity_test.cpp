@@ -1,5 +1,6 @@
 // The fast search against the plain reference: identical report lines, trace digest included,
 // for every puzzle of the identity set.
+#include "engine/rows.h"
 #include "tests/engine/reference_search.h"
 #include "tools/cli/batch_search.h"
 #include "tools/cli/puzzle_input.h"
@@ -12,7 +13,7 @@ namespace {
 
 SearchReport ReferenceReport(const PuzzleLine& puzzle, bool stopAtFirst) {
     ReferenceSearch search;
-    SetUpFromRows(search.board, puzzle.rows);
+    search.board = BoardFromRows(puzzle.rows);
     search.start = search.board;
     search.startSaved = true;
     search.stopAtFirst = stopAtFirst;

@@ -1,7 +1,8 @@
 #include "engine/board.h"
-#include "tests/engine/board_text.h"
+#include "engine/rows.h"
 #include "tests/engine/reference_crc.h"
 #include "tests/engine/reference_rehash.h"
+#include "tests/engine/set_candidates.h"
 
 #include <gtest/gtest.h>
 

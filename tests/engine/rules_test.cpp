@@ -1,6 +1,7 @@
+#include "engine/rows.h"
 #include "engine/rules.h"
-#include "tests/engine/board_text.h"
 #include "tests/engine/reference_rules.h"
+#include "tests/engine/set_candidates.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
+#include "engine/rows.h"
 #include "engine/search.h"
-#include "tests/engine/board_text.h"
 #include "tests/engine/reference_search.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 #include "batch_search.h"
 
+#include "engine/rows.h"
+
 #include <chrono>
 
 SearchReport CBatchSearch::Run(int lineNumber, const std::string& rows, bool stopAtFirst) {
-    CBoard start;
-    SetUpFromRows(start, rows);
-    return Run(lineNumber, start, stopAtFirst);
+    return Run(lineNumber, BoardFromRows(rows), stopAtFirst);
 }
 
 SearchReport CBatchSearch::Run(int lineNumber, const CBoard& start, bool stopAtFirst) {

@@ -1,5 +1,6 @@
 #include "library_command.h"
 
+#include "engine/rows.h"
 #include "library_crc.h"
 #include "sources/library.h"
 
@@ -28,12 +29,7 @@ std::string DescribePuzzle(const std::string& text, int reduced, const unsigned 
     CBoard board;
     board.Init();
     SetUpLibraryPuzzle(board, library, reduced);
-    std::string line = text + "\t" + std::to_string(reduced) + "\t";
-    for (int r = 0; r < 9; ++r) {
-        for (int c = 0; c < 9; ++c) {
-            line += static_cast<char>('0' + board.Value(c, r));
-        }
-    }
+    const std::string line = text + "\t" + std::to_string(reduced) + "\t" + RowsOf(board);
     char pair[32];
     std::snprintf(pair, sizeof pair, "\t%8X-%8X", board.IdentityCrc(), board.m_fingerprint);
     return line + pair;

@@ -22,7 +22,3 @@ std::string ReportHeader();
 
 // One tab-separated output line.
 std::string FormatReport(const SearchReport& report);
-
-// Sets a board up from 81 characters row by row ('0' or '.' empty) as the library loader does:
-// each cell placed in turn on a cleared board.
-void SetUpFromRows(CBoard& board, const std::string& rows);
