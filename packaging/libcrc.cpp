@@ -5,6 +5,7 @@
 // the program's own (CrcUpdate, register started at kCrcStart, no final inversion) over all
 // 3,040,124 bytes, so the program compares against exactly what this step computed.
 #include "engine/crc.h"
+#include "sources/library.h"
 
 #include <cstdio>
 #include <string>
@@ -12,9 +13,10 @@
 
 namespace {
 
-constexpr long kLines = 36628;
-constexpr long kLineBytes = 83;
-constexpr long kBytes = kLines * kLineBytes; // 3,040,124
+constexpr long kLines = kLibraryLineCount;
+constexpr long kLineBytes = kLibraryLineLength;
+constexpr long kBytes = static_cast<long>(kLibraryLength);
+static_assert(kLines == 36628 && kBytes == 3040124, "the messages below spell the shape out");
 
 int Fail(const char* path, const char* what, long line = 0, long column = 0) {
     if (line > 0) {
@@ -40,8 +42,9 @@ int main(int argc, char** argv) {
     const char* path = argv[2];
     const char* target = argv[3];
     std::FILE* in = std::fopen(path, "rb");
-    if (!in)
+    if (!in) {
         return Fail(path, "cannot be opened (missing?)");
+    }
     std::vector<unsigned char> text(kBytes + 1);
     const long got = static_cast<long>(std::fread(text.data(), 1, text.size(), in));
     std::fclose(in);
@@ -54,11 +57,13 @@ int main(int argc, char** argv) {
     for (long line = 0; line < kLines; ++line) {
         const unsigned char* p = text.data() + line * kLineBytes;
         for (long k = 0; k < 81; ++k) {
-            if (p[k] < '0' || p[k] > '9')
+            if (p[k] < '0' || p[k] > '9') {
                 return Fail(path, "not a digit", line + 1, k + 1);
+            }
         }
-        if (p[81] != '\r' || p[82] != '\n')
+        if (p[81] != '\r' || p[82] != '\n') {
             return Fail(path, "line does not end in 81 digits and CR LF", line + 1, 82);
+        }
     }
 
     std::FILE* out = std::fopen(target, mode == "header" ? "wb" : "ab");

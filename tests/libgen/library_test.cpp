@@ -15,11 +15,11 @@ protected:
 
     std::string WithLine(std::size_t index, const std::string& line) const {
         std::string changed = text;
-        changed.replace(index * kLineBytes, kLineBytes, line);
+        changed.replace(index * kLibraryLineLength, kLibraryLineLength, line);
         return changed;
     }
     std::string Line(std::size_t index) const {
-        return text.substr(index * kLineBytes, kLineBytes);
+        return text.substr(index * kLibraryLineLength, kLibraryLineLength);
     }
 
     void ExpectFault(const std::string& faulty, const std::string& words) const {
@@ -78,7 +78,7 @@ TEST_F(LibraryTest, RejectsRepeatsAndLayoutFaults) {
     ExpectFault(WithLine(4, letter), "line 5 holds a character");
 
     ExpectFault(text + Line(0), "bytes");
-    ExpectFault(text.substr(0, text.size() - kLineBytes), "bytes");
+    ExpectFault(text.substr(0, text.size() - kLibraryLineLength), "bytes");
     ExpectFault(text.substr(0, text.size() - 1), "bytes");
     EXPECT_TRUE(FindLibraryFault(text, kLines + 1).has_value());
 }

@@ -3,6 +3,7 @@
 #include "build_info.h"
 #include "library_command.h"
 #include "puzzle_input.h"
+#include "sources/library.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -46,6 +47,10 @@ library
 Exit status: 0 when every input line was good, 1 when some were skipped (each reported on
 standard error with its line number), 2 for a usage error.
 )";
+
+static_assert(kLibraryLineCount == 36628 && kPuzzleNumberCount == 293024 &&
+                  kLibraryLength == 3040124,
+              "the help spells the library's shape out");
 
 struct Arguments {
     int threads = 1;

@@ -30,7 +30,7 @@ std::vector<Grid> Orientations(const Grid& grid) {
 }
 
 std::string_view LineAt(std::string_view text, std::size_t index) {
-    return text.substr(index * kLineBytes, kLineBytes);
+    return text.substr(index * kLibraryLineLength, kLibraryLineLength);
 }
 
 std::optional<std::string> FindLineFault(std::string_view line) {
@@ -73,17 +73,17 @@ std::string BuildLibraryText(const std::vector<Grid>& classes, std::size_t lineC
     }
     random.Shuffle(lines);
     std::string text;
-    text.reserve(lines.size() * kLineBytes);
+    text.reserve(lines.size() * kLibraryLineLength);
     for (const std::string& line : lines)
         text += line + "\r\n";
     return text;
 }
 
 std::optional<std::string> FindLibraryFault(std::string_view text, std::size_t lineCount) {
-    if (text.size() != lineCount * kLineBytes)
+    if (text.size() != lineCount * kLibraryLineLength)
         return "the text has " + std::to_string(text.size()) + " bytes, not " +
-               std::to_string(lineCount * kLineBytes) + " (" + std::to_string(lineCount) +
-               " lines of " + std::to_string(kLineBytes) + ")";
+               std::to_string(lineCount * kLibraryLineLength) + " (" + std::to_string(lineCount) +
+               " lines of " + std::to_string(kLibraryLineLength) + ")";
     std::unordered_set<std::string_view> seen;
     for (std::size_t i = 0; i < lineCount; ++i) {
         const std::string_view line = LineAt(text, i);
@@ -98,7 +98,7 @@ std::optional<std::string> FindLibraryFault(std::string_view text, std::size_t l
 
 std::size_t CountClasses(std::string_view text) {
     std::unordered_set<std::string> classes;
-    for (std::size_t i = 0; i < text.size() / kLineBytes; ++i)
+    for (std::size_t i = 0; i < text.size() / kLibraryLineLength; ++i)
         if (const auto grid = ParseGrid(LineAt(text, i).substr(0, kCells)))
             classes.insert(FormatGrid(CanonicalForm(*grid)));
     return classes.size();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid.h"
+#include "sources/library.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,9 +11,6 @@
 #include <vector>
 
 namespace libgen {
-
-constexpr std::size_t kLibraryLines = 36628;
-constexpr std::size_t kLineBytes = 83; // 81 digits, CR, LF
 
 // The library text: lineCount lines shared out evenly among the classes, each line a random
 // variant of its class (digits relabelled, rows and columns moved within the band structure,

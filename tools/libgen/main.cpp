@@ -139,8 +139,8 @@ int Build(const std::vector<std::string>& args) {
     std::vector<Grid> classes;
     for (const ClassStore::Entry& entry : store.Entries())
         classes.push_back(entry.canonical);
-    const std::string text = BuildLibraryText(classes, kLibraryLines, *seed);
-    if (const auto fault = FindLibraryFault(text, kLibraryLines)) {
+    const std::string text = BuildLibraryText(classes, kLibraryLineCount, *seed);
+    if (const auto fault = FindLibraryFault(text, kLibraryLineCount)) {
         std::cerr << "the built library is faulty: " << *fault << '\n';
         return 1;
     }
@@ -148,7 +148,7 @@ int Build(const std::vector<std::string>& args) {
         std::cerr << args[2] << ": could not write\n";
         return 1;
     }
-    std::cout << kLibraryLines << " lines from " << classes.size() << " classes\n";
+    std::cout << kLibraryLineCount << " lines from " << classes.size() << " classes\n";
     return 0;
 }
 
@@ -160,7 +160,7 @@ int Check(const std::vector<std::string>& args) {
         std::cerr << args[1] << ": cannot read\n";
         return 1;
     }
-    if (const auto fault = FindLibraryFault(*text, kLibraryLines)) {
+    if (const auto fault = FindLibraryFault(*text, kLibraryLineCount)) {
         std::cerr << args[1] << ": " << *fault << '\n';
         return 1;
     }
