@@ -32,8 +32,9 @@ TEST(CanonicalTest, FormIsAnEquivalentPuzzleAndItsOwnForm) {
 
 TEST(CanonicalTest, DifferentPuzzlesGetDifferentForms) {
     std::set<Grid> forms;
-    for (const Grid& seed : SeedPuzzles())
+    for (const Grid& seed : SeedPuzzles()) {
         forms.insert(CanonicalForm(seed));
+    }
     EXPECT_EQ(forms.size(), SeedPuzzles().size());
 
     // Same givens pattern, one digit changed: only the digits tell them apart.
@@ -50,7 +51,8 @@ TEST(SymmetryTest, VariantsWithoutTranspositionKeepRowsAsRows) {
         EXPECT_FALSE(symmetry.transpose);
         const Grid variant = Apply(symmetry, seed);
         for (int row = 0; row < 9; ++row) {
-            int before = 0, after = 0;
+            int before = 0;
+            int after = 0;
             for (int column = 0; column < 9; ++column) {
                 before += seed[9 * symmetry.rows[row] + column] != 0;
                 after += variant[9 * row + column] != 0;

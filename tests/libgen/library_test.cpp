@@ -40,8 +40,9 @@ TEST_F(LibraryTest, SeedDecidesTheText) {
 }
 
 TEST_F(LibraryTest, LinesAreVariantsNotCopiesOfTheClasses) {
-    for (const Grid& seed : SeedPuzzles())
+    for (const Grid& seed : SeedPuzzles()) {
         EXPECT_EQ(text.find(FormatGrid(seed)), std::string::npos);
+    }
 }
 
 TEST_F(LibraryTest, RejectsWrongGivensAndSolutions) {

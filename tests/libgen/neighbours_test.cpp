@@ -11,8 +11,9 @@ namespace {
 
 int SharedGivens(const Grid& a, const Grid& b) {
     int shared = 0;
-    for (int cell = 0; cell < kCells; ++cell)
+    for (int cell = 0; cell < kCells; ++cell) {
         shared += a[cell] != 0 && a[cell] == b[cell];
+    }
     return shared;
 }
 
@@ -20,17 +21,20 @@ int SharedGivens(const Grid& a, const Grid& b) {
 std::set<Grid> OneSwapNeighboursByBruteForce(const Grid& puzzle) {
     std::set<Grid> neighbours;
     for (int removed = 0; removed < kCells; ++removed) {
-        if (puzzle[removed] == 0)
+        if (puzzle[removed] == 0) {
             continue;
+        }
         Grid reduced = puzzle;
         reduced[removed] = 0;
-        for (int cell = 0; cell < kCells; ++cell)
+        for (int cell = 0; cell < kCells; ++cell) {
             for (std::uint8_t digit = 1; digit <= 9 && reduced[cell] == 0; ++digit) {
                 Grid candidate = reduced;
                 candidate[cell] = digit;
-                if (candidate != puzzle && CountSolutions(candidate, 2) == 1)
+                if (candidate != puzzle && CountSolutions(candidate, 2) == 1) {
                     neighbours.insert(candidate);
+                }
             }
+        }
     }
     return neighbours;
 }

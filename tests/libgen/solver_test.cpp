@@ -10,14 +10,17 @@ namespace {
 
 bool IsCompleteSolution(const Grid& grid) {
     for (int i = 0; i < 9; ++i) {
-        unsigned row = 0, column = 0, box = 0;
+        unsigned row = 0;
+        unsigned column = 0;
+        unsigned box = 0;
         for (int j = 0; j < 9; ++j) {
             row |= 1u << grid[9 * i + j];
             column |= 1u << grid[9 * j + i];
             box |= 1u << grid[9 * (3 * (i / 3) + j / 3) + 3 * (i % 3) + j % 3];
         }
-        if (row != 0x3FE || column != 0x3FE || box != 0x3FE)
+        if (row != 0x3FE || column != 0x3FE || box != 0x3FE) {
             return false;
+        }
     }
     return true;
 }
@@ -33,16 +36,21 @@ Grid SolutionOf(const Grid& puzzle) {
 // Empties two rows and two columns of a solution where the four cells hold a, b / b, a and
 // the rows share a band: swapping a and b there gives exactly one other solution.
 Grid WithDeadlyRectangleEmptied(Grid solution) {
-    for (int r1 = 0; r1 < 9; ++r1)
-        for (int r2 = r1 + 1; r2 < 9 && r2 / 3 == r1 / 3; ++r2)
-            for (int c1 = 0; c1 < 9; ++c1)
-                for (int c2 = c1 + 1; c2 < 9; ++c2)
+    for (int r1 = 0; r1 < 9; ++r1) {
+        for (int r2 = r1 + 1; r2 < 9 && r2 / 3 == r1 / 3; ++r2) {
+            for (int c1 = 0; c1 < 9; ++c1) {
+                for (int c2 = c1 + 1; c2 < 9; ++c2) {
                     if (solution[9 * r1 + c1] == solution[9 * r2 + c2] &&
                         solution[9 * r1 + c2] == solution[9 * r2 + c1] && c1 / 3 != c2 / 3) {
-                        for (int cell : {9 * r1 + c1, 9 * r1 + c2, 9 * r2 + c1, 9 * r2 + c2})
+                        for (int cell : {9 * r1 + c1, 9 * r1 + c2, 9 * r2 + c1, 9 * r2 + c2}) {
                             solution[cell] = 0;
+                        }
                         return solution;
                     }
+                }
+            }
+        }
+    }
     ADD_FAILURE() << "no deadly rectangle in the solution";
     return solution;
 }
@@ -67,8 +75,9 @@ TEST(SolverTest, ContradictionsHaveNoSolution) {
     // Row 0 holds 1..8, so its last cell needs the 9 that column 8 already has: no single
     // given clashes, the contradiction shows only once the row is worked out.
     Grid hidden{};
-    for (int column = 0; column < 8; ++column)
+    for (int column = 0; column < 8; ++column) {
         hidden[column] = static_cast<std::uint8_t>(column + 1);
+    }
     hidden[9 * 5 + 8] = 9;
     EXPECT_EQ(CountSolutions(hidden, 2), 0);
 }
@@ -92,8 +101,9 @@ TEST(SolverTest, CountingStopsAtTheLimitWithDistinctValidSolutions) {
     std::vector<Grid> found;
     EXPECT_EQ(solver.CountSolutions(50, &found), 50);
     EXPECT_EQ(std::set<Grid>(found.begin(), found.end()).size(), 50u);
-    for (const Grid& solution : found)
+    for (const Grid& solution : found) {
         EXPECT_TRUE(IsCompleteSolution(solution));
+    }
     EXPECT_EQ(CountSolutions(Grid{}, 1000), 1000);
 }
 
@@ -104,8 +114,9 @@ TEST(SolverTest, SettledCellsAreTheSinglesOnly) {
     const Grid solution = SolutionOf(SeedPuzzles()[0]);
     int count = 0;
     for (int cell = 0; cell < kCells; ++cell) {
-        if (settled[cell] == 0)
+        if (settled[cell] == 0) {
             continue;
+        }
         EXPECT_EQ(settled[cell], solution[cell]);
         EXPECT_EQ(solver.Candidates(cell), 1u << (settled[cell] - 1));
         ++count;

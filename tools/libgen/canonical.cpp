@@ -24,15 +24,19 @@ public:
     ColumnShuffler() {
         const auto& orders = BandPreservingOrders();
         m_tables.resize(orders.size());
-        for (std::size_t k = 0; k < orders.size(); ++k)
+        for (std::size_t k = 0; k < orders.size(); ++k) {
             for (int position = 0; position < 9; ++position) {
                 const int column = orders[k][position];
-                const int stack = column / 3, bitInStack = 2 - column % 3;
-                for (int bits = 0; bits < 8; ++bits)
-                    if (bits >> bitInStack & 1)
+                const int stack = column / 3;
+                const int bitInStack = 2 - column % 3;
+                for (int bits = 0; bits < 8; ++bits) {
+                    if (bits >> bitInStack & 1) {
                         m_tables[k][stack][bits] |=
                             static_cast<std::uint16_t>(1u << (8 - position));
+                    }
+                }
             }
+        }
     }
 
     std::uint16_t Apply(std::size_t order, std::uint16_t mask) const {
@@ -51,20 +55,26 @@ const ColumnShuffler& GetColumnShuffler() {
 
 RowMasks MasksOf(const Grid& grid) {
     RowMasks masks{};
-    for (int row = 0; row < 9; ++row)
-        for (int column = 0; column < 9; ++column)
-            if (grid[9 * row + column] != 0)
+    for (int row = 0; row < 9; ++row) {
+        for (int column = 0; column < 9; ++column) {
+            if (grid[9 * row + column] != 0) {
                 masks[row] |= static_cast<std::uint16_t>(1u << (8 - column));
+            }
+        }
+    }
     return masks;
 }
 
 std::uint32_t BandKey(std::uint16_t a, std::uint16_t b, std::uint16_t c) {
-    if (a > b)
+    if (a > b) {
         std::swap(a, b);
-    if (b > c)
+    }
+    if (b > c) {
         std::swap(b, c);
-    if (a > b)
+    }
+    if (a > b) {
         std::swap(a, b);
+    }
     return std::uint32_t{a} << 18 | std::uint32_t{b} << 9 | c;
 }
 
@@ -78,8 +88,9 @@ Placement LowestPlacement(const RowMasks& masks) {
 
 RowMasks ShuffleColumns(const RowMasks& masks, std::size_t order) {
     RowMasks shuffled;
-    for (int row = 0; row < 9; ++row)
+    for (int row = 0; row < 9; ++row) {
         shuffled[row] = GetColumnShuffler().Apply(order, masks[row]);
+    }
     return shuffled;
 }
 
@@ -100,8 +111,9 @@ std::vector<LineOrder> LowestRowOrders(const RowMasks& masks, const Placement& l
                                       masks[rows[3 * band + 2]];
             matches = key == lowest[band];
         }
-        if (matches)
+        if (matches) {
             result.push_back(rows);
+        }
     }
     return result;
 }
@@ -115,17 +127,20 @@ void KeepIfLower(const Grid& grid, const LineOrder& rows, const LineOrder& colum
     bool lower = false;
     for (int cell = 0; cell < kCells; ++cell) {
         const std::uint8_t digit = grid[9 * rows[cell / 9] + columns[cell % 9]];
-        if (digit != 0 && labels[digit] == 0)
+        if (digit != 0 && labels[digit] == 0) {
             labels[digit] = ++nextLabel;
+        }
         image[cell] = labels[digit];
         if (!lower && image[cell] != best[cell]) {
-            if (image[cell] > best[cell])
+            if (image[cell] > best[cell]) {
                 return;
+            }
             lower = true;
         }
     }
-    if (lower)
+    if (lower) {
         best = image;
+    }
 }
 
 } // namespace
@@ -144,8 +159,9 @@ Grid CanonicalForm(const Grid& puzzle) {
                 lowest = placement;
                 choices.clear();
             }
-            if (placement == lowest)
+            if (placement == lowest) {
                 choices.push_back({&grid, order});
+            }
         }
     }
 
@@ -154,8 +170,9 @@ Grid CanonicalForm(const Grid& puzzle) {
     for (const ColumnChoice& choice : choices) {
         const LineOrder& columns = BandPreservingOrders()[choice.order];
         const RowMasks masks = ShuffleColumns(MasksOf(*choice.grid), choice.order);
-        for (const LineOrder& rows : LowestRowOrders(masks, lowest))
+        for (const LineOrder& rows : LowestRowOrders(masks, lowest)) {
             KeepIfLower(*choice.grid, rows, columns, best);
+        }
     }
     return best;
 }

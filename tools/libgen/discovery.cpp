@@ -19,8 +19,9 @@ const std::vector<Grid>& SeedPuzzles() {
             "000020004000100600080000070601300000000000200000000080040087000700000100000005000",
         };
         std::vector<Grid> grids;
-        for (const char* seed : digits)
+        for (const char* seed : digits) {
             grids.push_back(*ParseGrid(seed));
+        }
         return grids;
     }();
     return seeds;
@@ -28,23 +29,26 @@ const std::vector<Grid>& SeedPuzzles() {
 
 bool ClassStore::Add(const Grid& puzzle) {
     const Grid canonical = CanonicalForm(puzzle);
-    if (!m_known.insert(FormatGrid(canonical)).second)
+    if (!m_known.insert(FormatGrid(canonical)).second) {
         return false;
+    }
     m_entries.push_back({canonical});
     return true;
 }
 
 std::size_t ClassStore::TwoSwapsDone() const {
     std::size_t done = 0;
-    for (const Entry& entry : m_entries)
+    for (const Entry& entry : m_entries) {
         done += entry.twoSwapDone;
+    }
     return done;
 }
 
 void ClassStore::Write(std::ostream& out) const {
-    for (const Entry& entry : m_entries)
+    for (const Entry& entry : m_entries) {
         out << FormatGrid(entry.canonical) << ' ' << (entry.oneSwapDone ? '1' : '-')
             << (entry.twoSwapDone ? '2' : '-') << '\n';
+    }
 }
 
 bool ClassStore::Read(std::istream& in) {
@@ -53,10 +57,12 @@ bool ClassStore::Read(std::istream& in) {
     while (std::getline(in, line)) {
         const auto grid = ParseGrid(line.substr(0, kCells));
         const std::string marks = line.size() > kCells ? line.substr(kCells) : "";
-        if (!grid || (marks != " --" && marks != " 1-" && marks != " -2" && marks != " 12"))
+        if (!grid || (marks != " --" && marks != " 1-" && marks != " -2" && marks != " 12")) {
             return false;
-        if (!loaded.m_known.insert(line.substr(0, kCells)).second)
+        }
+        if (!loaded.m_known.insert(line.substr(0, kCells)).second) {
             return false;
+        }
         loaded.m_entries.push_back({*grid, marks[1] == '1', marks[2] == '2'});
     }
     *this = std::move(loaded);
@@ -71,10 +77,12 @@ bool ClassLimitReached(const ClassStore& store, const ExploreBudget& budget) {
 
 void ExpandOneSwaps(ClassStore& store, const ExploreBudget& budget) {
     for (std::size_t i = 0; i < store.Entries().size(); ++i) {
-        if (store.Entries()[i].oneSwapDone)
+        if (store.Entries()[i].oneSwapDone) {
             continue;
-        if (ClassLimitReached(store, budget))
+        }
+        if (ClassLimitReached(store, budget)) {
             return;
+        }
         // A copy: adding classes may move the entries.
         const Grid puzzle = store.Entries()[i].canonical;
         ForEachOneSwapNeighbour(puzzle, [&](const Grid& found) { store.Add(found); });
@@ -86,8 +94,9 @@ bool ExpandNextTwoSwap(ClassStore& store, TwoSwapOrder order) {
     const std::size_t count = store.Entries().size();
     for (std::size_t k = 0; k < count; ++k) {
         const std::size_t i = order == TwoSwapOrder::OldestFirst ? k : count - 1 - k;
-        if (store.Entries()[i].twoSwapDone)
+        if (store.Entries()[i].twoSwapDone) {
             continue;
+        }
         const Grid puzzle = store.Entries()[i].canonical;
         ForEachTwoSwapNeighbour(puzzle, [&](const Grid& found) { store.Add(found); });
         store.MarkTwoSwapDone(i);
@@ -100,16 +109,20 @@ bool ExpandNextTwoSwap(ClassStore& store, TwoSwapOrder order) {
 
 void Explore(ClassStore& store, const ExploreBudget& budget,
              const std::function<void()>& checkpoint) {
-    if (store.Entries().empty())
-        for (const Grid& seed : SeedPuzzles())
+    if (store.Entries().empty()) {
+        for (const Grid& seed : SeedPuzzles()) {
             store.Add(seed);
+        }
+    }
     for (;;) {
         ExpandOneSwaps(store, budget);
         checkpoint();
-        if (ClassLimitReached(store, budget) || store.TwoSwapsDone() >= budget.twoSwaps)
+        if (ClassLimitReached(store, budget) || store.TwoSwapsDone() >= budget.twoSwaps) {
             return;
-        if (!ExpandNextTwoSwap(store, budget.order))
+        }
+        if (!ExpandNextTwoSwap(store, budget.order)) {
             return;
+        }
         checkpoint();
     }
 }

@@ -32,8 +32,9 @@ int Usage() {
 
 std::optional<std::string> ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
+    if (!in) {
         return std::nullopt;
+    }
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
@@ -44,15 +45,17 @@ bool WriteFileAtomically(const std::string& path, const std::string& content) {
     const std::string temporary = path + ".tmp";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!(out << content))
+        if (!(out << content)) {
             return false;
+        }
     }
     return std::rename(temporary.c_str(), path.c_str()) == 0;
 }
 
 std::optional<std::size_t> ParseNumber(const std::string& text) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) {
         return std::nullopt;
+    }
     try {
         return std::stoull(text);
     } catch (const std::out_of_range&) {
@@ -62,9 +65,11 @@ std::optional<std::size_t> ParseNumber(const std::string& text) {
 
 std::optional<std::size_t> OptionValue(const std::vector<std::string>& args, const char* name,
                                        std::size_t fallback) {
-    for (std::size_t i = 0; i + 1 < args.size(); ++i)
-        if (args[i] == name)
+    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == name) {
             return ParseNumber(args[i + 1]);
+        }
+    }
     return fallback;
 }
 
@@ -75,26 +80,30 @@ std::optional<Grid> PuzzleArgument(const std::vector<std::string>& args) {
 int Count(const std::vector<std::string>& args) {
     const auto puzzle = PuzzleArgument(args);
     const auto limit = args.size() >= 3 ? ParseNumber(args[2]) : std::optional<std::size_t>(2);
-    if (!puzzle || !limit)
+    if (!puzzle || !limit) {
         return Usage();
+    }
     std::cout << CountSolutions(*puzzle, static_cast<int>(*limit)) << '\n';
     return 0;
 }
 
 int Canon(const std::vector<std::string>& args) {
     const auto puzzle = PuzzleArgument(args);
-    if (!puzzle)
+    if (!puzzle) {
         return Usage();
+    }
     std::cout << FormatGrid(CanonicalForm(*puzzle)) << '\n';
     return 0;
 }
 
 bool LoadStore(const std::string& path, ClassStore& store) {
     std::ifstream in(path);
-    if (!in)
+    if (!in) {
         return true; // a fresh start
-    if (store.Read(in))
+    }
+    if (store.Read(in)) {
         return true;
+    }
     std::cerr << path << ": not a discovery state\n";
     return false;
 }
@@ -102,14 +111,16 @@ bool LoadStore(const std::string& path, ClassStore& store) {
 int Discover(const std::vector<std::string>& args) {
     const auto twoSwaps = OptionValue(args, "--two-swaps", 0);
     const auto maxClasses = OptionValue(args, "--max-classes", 0);
-    if (args.size() < 2 || !twoSwaps || !maxClasses)
+    if (args.size() < 2 || !twoSwaps || !maxClasses) {
         return Usage();
+    }
     const bool newestFirst = std::find(args.begin(), args.end(), "--newest-first") != args.end();
     const TwoSwapOrder order = newestFirst ? TwoSwapOrder::NewestFirst : TwoSwapOrder::OldestFirst;
     const std::string& path = args[1];
     ClassStore store;
-    if (!LoadStore(path, store))
+    if (!LoadStore(path, store)) {
         return 1;
+    }
     const auto start = std::chrono::steady_clock::now();
     bool saved = true;
     Explore(store, {*twoSwaps, *maxClasses, order}, [&] {
@@ -121,15 +132,17 @@ int Discover(const std::vector<std::string>& args) {
         std::cout << static_cast<long>(seconds) << " s: " << store.Entries().size() << " classes, "
                   << store.TwoSwapsDone() << " two-swaps" << std::endl;
     });
-    if (!saved)
+    if (!saved) {
         std::cerr << path << ": could not write the state\n";
+    }
     return saved ? 0 : 1;
 }
 
 int Build(const std::vector<std::string>& args) {
     const auto seed = OptionValue(args, "--seed", 1);
-    if (args.size() < 3 || !seed)
+    if (args.size() < 3 || !seed) {
         return Usage();
+    }
     ClassStore store;
     std::ifstream in(args[1]);
     if (!in || !store.Read(in)) {
@@ -137,8 +150,9 @@ int Build(const std::vector<std::string>& args) {
         return 1;
     }
     std::vector<Grid> classes;
-    for (const ClassStore::Entry& entry : store.Entries())
+    for (const ClassStore::Entry& entry : store.Entries()) {
         classes.push_back(entry.canonical);
+    }
     const std::string text = BuildLibraryText(classes, kLibraryLineCount, *seed);
     if (const auto fault = FindLibraryFault(text, kLibraryLineCount)) {
         std::cerr << "the built library is faulty: " << *fault << '\n';
@@ -153,8 +167,9 @@ int Build(const std::vector<std::string>& args) {
 }
 
 int Check(const std::vector<std::string>& args) {
-    if (args.size() < 2)
+    if (args.size() < 2) {
         return Usage();
+    }
     const auto text = ReadFile(args[1]);
     if (!text) {
         std::cerr << args[1] << ": cannot read\n";
@@ -172,18 +187,24 @@ int Check(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty())
+    if (args.empty()) {
         return Usage();
+    }
     const std::string& command = args[0];
-    if (command == "count")
+    if (command == "count") {
         return Count(args);
-    if (command == "canon")
+    }
+    if (command == "canon") {
         return Canon(args);
-    if (command == "discover")
+    }
+    if (command == "discover") {
         return Discover(args);
-    if (command == "build")
+    }
+    if (command == "build") {
         return Build(args);
-    if (command == "check")
+    }
+    if (command == "check") {
         return Check(args);
+    }
     return Usage();
 }

@@ -19,8 +19,9 @@ using DigitsPerCell = std::array<DigitMask, kCells>;
 
 std::uint64_t HashGrid(const Grid& grid) {
     std::uint64_t hash = 1469598103934665603ull;
-    for (std::uint8_t value : grid)
+    for (std::uint8_t value : grid) {
         hash = (hash ^ value) * 1099511628211ull;
+    }
     return hash;
 }
 
@@ -48,17 +49,20 @@ class SolutionPool {
 public:
     // True when the solution was not met before.
     bool Add(const Grid& solution) {
-        if (!m_hashes.insert(HashGrid(solution)).second)
+        if (!m_hashes.insert(HashGrid(solution)).second) {
             return false;
+        }
         const auto index = static_cast<std::uint32_t>(m_solutions.size());
         m_solutions.push_back(solution);
-        for (int cell = 0; cell < kCells; ++cell)
+        for (int cell = 0; cell < kCells; ++cell) {
             m_holding[cell][solution[cell]].push_back(index);
+        }
         return true;
     }
     void CountHolding(const Given& given, SeenSolutions& seen) const {
-        for (std::uint32_t index : m_holding[given.cell][given.digit])
+        for (std::uint32_t index : m_holding[given.cell][given.digit]) {
             seen.Count(m_solutions[index]);
+        }
     }
 
 private:
@@ -68,16 +72,19 @@ private:
 };
 
 bool IsAmong(const Given& given, const std::vector<Given>& list) {
-    for (const Given& other : list)
-        if (other.cell == given.cell && other.digit == given.digit)
+    for (const Given& other : list) {
+        if (other.cell == given.cell && other.digit == given.digit) {
             return true;
+        }
+    }
     return false;
 }
 
 DigitsPerCell CandidatesOf(const Solver& solver) {
     DigitsPerCell candidates;
-    for (int cell = 0; cell < kCells; ++cell)
+    for (int cell = 0; cell < kCells; ++cell) {
         candidates[cell] = solver.Candidates(cell);
+    }
     return candidates;
 }
 
@@ -92,20 +99,24 @@ void AddOneGiven(const Grid& reduced, const Solver& reducedSolver, int firstCell
     std::vector<Grid> found;
     Solver solver;
     for (int cell = firstCell; cell < kCells; ++cell) {
-        if (settled[cell] != 0)
+        if (settled[cell] != 0) {
             continue;
+        }
         for (DigitMask options = reducedSolver.Candidates(cell) & allowed[cell]; options;
              options &= options - 1) {
             const Given added{cell, __builtin_ctz(options) + 1};
-            if (seen.SeenTwice(added) || IsAmong(added, excluded))
+            if (seen.SeenTwice(added) || IsAmong(added, excluded)) {
                 continue;
+            }
             found.clear();
             const int solutions = solver.LoadWithGiven(reducedSolver, added.cell, added.digit)
                                       ? solver.CountSolutions(2, &found)
                                       : 0;
-            for (const Grid& solution : found)
-                if (pool.Add(solution))
+            for (const Grid& solution : found) {
+                if (pool.Add(solution)) {
                     seen.Count(solution);
+                }
+            }
             if (solutions == 1) {
                 Grid candidate = reduced;
                 candidate[added.cell] = static_cast<std::uint8_t>(added.digit);
@@ -117,15 +128,18 @@ void AddOneGiven(const Grid& reduced, const Solver& reducedSolver, int firstCell
 
 std::vector<Given> GivensOf(const Grid& puzzle) {
     std::vector<Given> givens;
-    for (int cell = 0; cell < kCells; ++cell)
-        if (puzzle[cell] != 0)
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (puzzle[cell] != 0) {
             givens.push_back({cell, puzzle[cell]});
+        }
+    }
     return givens;
 }
 
 Grid Without(Grid puzzle, const std::vector<Given>& removed) {
-    for (const Given& given : removed)
+    for (const Given& given : removed) {
         puzzle[given.cell] = 0;
+    }
     return puzzle;
 }
 
@@ -136,38 +150,45 @@ DigitsPerCell DigitsInSomeSolution(const Solver& reducedSolver, SolutionPool& po
     DigitsPerCell possible{};
     std::vector<Grid> found;
     Solver probe;
-    for (int cell = 0; cell < kCells; ++cell)
+    for (int cell = 0; cell < kCells; ++cell) {
         for (DigitMask options = reducedSolver.Candidates(cell); options; options &= options - 1) {
             const DigitMask bit = options & -options;
-            if (possible[cell] & bit)
+            if (possible[cell] & bit) {
                 continue;
+            }
             found.clear();
             if (!probe.LoadWithGiven(reducedSolver, cell, __builtin_ctz(bit) + 1) ||
-                probe.CountSolutions(1, &found) == 0)
+                probe.CountSolutions(1, &found) == 0) {
                 continue;
-            for (int other = 0; other < kCells; ++other)
+            }
+            for (int other = 0; other < kCells; ++other) {
                 possible[other] |= static_cast<DigitMask>(1u << (found[0][other] - 1));
+            }
             pool.Add(found[0]);
         }
+    }
     return possible;
 }
 
 void AddTwoGivens(const Grid& reduced, const std::vector<Given>& removed, const PuzzleSink& sink) {
     Solver reducedSolver;
-    if (!reducedSolver.Load(reduced))
+    if (!reducedSolver.Load(reduced)) {
         return;
+    }
     const Grid settled = reducedSolver.Settled();
     SolutionPool pool;
     const DigitsPerCell possible = DigitsInSomeSolution(reducedSolver, pool);
     Solver firstSolver;
     for (int cell = 0; cell < kCells; ++cell) {
-        if (settled[cell] != 0)
+        if (settled[cell] != 0) {
             continue;
+        }
         for (DigitMask options = possible[cell]; options; options &= options - 1) {
             const Given first{cell, __builtin_ctz(options) + 1};
             if (IsAmong(first, removed) ||
-                !firstSolver.LoadWithGiven(reducedSolver, first.cell, first.digit))
+                !firstSolver.LoadWithGiven(reducedSolver, first.cell, first.digit)) {
                 continue;
+            }
             Grid withFirst = reduced;
             withFirst[first.cell] = static_cast<std::uint8_t>(first.digit);
             SeenSolutions seen;
@@ -184,8 +205,9 @@ void ForEachOneSwapNeighbour(const Grid& puzzle, const PuzzleSink& sink) {
         const std::vector<Given> removed{given};
         const Grid reduced = Without(puzzle, removed);
         Solver solver;
-        if (!solver.Load(reduced))
+        if (!solver.Load(reduced)) {
             continue;
+        }
         SeenSolutions seen;
         SolutionPool pool;
         AddOneGiven(reduced, solver, 0, CandidatesOf(solver), removed, seen, pool, sink);
@@ -194,11 +216,12 @@ void ForEachOneSwapNeighbour(const Grid& puzzle, const PuzzleSink& sink) {
 
 void ForEachTwoSwapNeighbour(const Grid& puzzle, const PuzzleSink& sink) {
     const std::vector<Given> givens = GivensOf(puzzle);
-    for (std::size_t i = 0; i < givens.size(); ++i)
+    for (std::size_t i = 0; i < givens.size(); ++i) {
         for (std::size_t j = i + 1; j < givens.size(); ++j) {
             const std::vector<Given> removed{givens[i], givens[j]};
             AddTwoGivens(Without(puzzle, removed), removed, sink);
         }
+    }
 }
 
 } // namespace libgen

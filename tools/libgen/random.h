@@ -30,8 +30,9 @@ public:
     }
 
     template <typename T> void Shuffle(std::vector<T>& items) {
-        for (std::size_t i = items.size(); i > 1; --i)
+        for (std::size_t i = items.size(); i > 1; --i) {
             std::swap(items[i - 1], items[Below(i)]);
+        }
     }
 
 private:

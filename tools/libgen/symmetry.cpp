@@ -15,16 +15,19 @@ std::vector<LineOrder> MakeBandPreservingOrders() {
     }
     std::vector<LineOrder> orders;
     do {
-        for (const auto& first : within)
-            for (const auto& second : within)
+        for (const auto& first : within) {
+            for (const auto& second : within) {
                 for (const auto& third : within) {
                     const std::array<std::array<std::uint8_t, 3>, 3> inBand{first, second, third};
                     LineOrder order;
-                    for (int i = 0; i < 9; ++i)
+                    for (int i = 0; i < 9; ++i) {
                         order[i] =
                             static_cast<std::uint8_t>(3 * bands[i / 3] + inBand[i / 3][i % 3]);
+                    }
                     orders.push_back(order);
                 }
+            }
+        }
     } while (std::next_permutation(bands.begin(), bands.end()));
     return orders;
 }
@@ -38,19 +41,23 @@ const std::vector<LineOrder>& BandPreservingOrders() {
 
 Grid Transpose(const Grid& grid) {
     Grid result;
-    for (int row = 0; row < 9; ++row)
-        for (int column = 0; column < 9; ++column)
+    for (int row = 0; row < 9; ++row) {
+        for (int column = 0; column < 9; ++column) {
             result[9 * column + row] = grid[9 * row + column];
+        }
+    }
     return result;
 }
 
 Grid Apply(const Symmetry& symmetry, const Grid& grid) {
     const Grid source = symmetry.transpose ? Transpose(grid) : grid;
     Grid result;
-    for (int row = 0; row < 9; ++row)
-        for (int column = 0; column < 9; ++column)
+    for (int row = 0; row < 9; ++row) {
+        for (int column = 0; column < 9; ++column) {
             result[9 * row + column] =
                 symmetry.digits[source[9 * symmetry.rows[row] + symmetry.columns[column]]];
+        }
+    }
     return result;
 }
 
