@@ -19,13 +19,13 @@ TEST(PuzzleInput, SkipsBlankAndCommentLinesAndReportsBadOnes) {
     std::istringstream in("# header\n\n" + kPuzzle + "\r\n   \n" + kPuzzle.substr(1) + "\n" +
                           kPuzzle.substr(0, 80) + "x\n" + std::string(81, '.') + "\n");
     const PuzzleInput input = ReadPuzzleLines(in);
-    ASSERT_EQ(input.puzzles.size(), 2u);
-    EXPECT_EQ(input.puzzles[0].lineNumber, 3);
-    EXPECT_EQ(input.puzzles[0].rows, kPuzzle);
-    EXPECT_EQ(input.puzzles[1].lineNumber, 7);
-    ASSERT_EQ(input.problems.size(), 2u);
-    EXPECT_EQ(input.problems[0], "line 5: expected 81 characters, found 80");
-    EXPECT_EQ(input.problems[1], "line 6: character 81 is neither a digit nor '.'");
+    ASSERT_EQ(2u, input.puzzles.size());
+    EXPECT_EQ(3, input.puzzles[0].lineNumber);
+    EXPECT_EQ(kPuzzle, input.puzzles[0].rows);
+    EXPECT_EQ(7, input.puzzles[1].lineNumber);
+    ASSERT_EQ(2u, input.problems.size());
+    EXPECT_EQ("line 5: expected 81 characters, found 80", input.problems[0]);
+    EXPECT_EQ("line 6: character 81 is neither a digit nor '.'", input.problems[1]);
 }
 
 struct CliRun {
@@ -37,8 +37,8 @@ CliRun RunCli(const std::string& arguments, const std::string& input) {
     const std::string inputPath = testing::TempDir() + "kestrova_cli_input.txt";
     const std::string outputPath = testing::TempDir() + "kestrova_cli_output.txt";
     std::ofstream(inputPath, std::ios::binary) << input;
-    const int status = RunProgram(std::string(KESTROVA_CLI) + " " + arguments + " < " +
-                                  inputPath + " > " + outputPath);
+    const int status = RunProgram(std::string(KESTROVA_CLI) + " " + arguments + " < " + inputPath +
+                                  " > " + outputPath);
     std::ifstream output(outputPath, std::ios::binary);
     std::stringstream text;
     text << output.rdbuf();
@@ -60,26 +60,26 @@ TEST(KestrovaCli, SolvesEveryLineInInputOrderOnSeveralThreads) {
         input += (i % 2 ? kSolution : kPuzzle) + "\n";
     }
     const CliRun run = RunCli("-j 3 solve -", input);
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(0, run.status);
     const std::vector<std::string> lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 7u);
-    EXPECT_EQ(lines[0].rfind("#line\tsolutions\tboard\t", 0), 0u);
+    ASSERT_EQ(7u, lines.size());
+    EXPECT_EQ(0u, lines[0].rfind("#line\tsolutions\tboard\t", 0));
     for (int i = 1; i <= 6; ++i) {
         const std::string expected =
             std::to_string(i) + (i % 2 ? "\t1\t" + kSolution : "\t0\t" + kSolution);
-        EXPECT_EQ(lines[i].substr(0, expected.size()), expected);
+        EXPECT_EQ(expected, lines[i].substr(0, expected.size()));
     }
 }
 
 TEST(KestrovaCli, ExitStatusTellsSkippedLinesFromUsageErrors) {
-    EXPECT_EQ(RunCli("prove", kPuzzle + "\n").status, 0);
+    EXPECT_EQ(0, RunCli("prove", kPuzzle + "\n").status);
     const CliRun skipped = RunCli("solve", kPuzzle + "\nnot a puzzle\n");
-    EXPECT_EQ(skipped.status, 1);
-    EXPECT_EQ(Lines(skipped.out).size(), 2u);
-    EXPECT_EQ(RunCli("unknown", "").status, 2);
-    EXPECT_EQ(RunCli("-j 0 solve", "").status, 2);
-    EXPECT_EQ(RunCli("solve a b", "").status, 2);
-    EXPECT_EQ(RunCli("--help", "").status, 0);
+    EXPECT_EQ(1, skipped.status);
+    EXPECT_EQ(2u, Lines(skipped.out).size());
+    EXPECT_EQ(2, RunCli("unknown", "").status);
+    EXPECT_EQ(2, RunCli("-j 0 solve", "").status);
+    EXPECT_EQ(2, RunCli("solve a b", "").status);
+    EXPECT_EQ(0, RunCli("--help", "").status);
 }
 
 } // namespace

@@ -52,9 +52,9 @@ void ExpectInvariants(const CBoard& board) {
 
 void ExpectHashesOf(const CBoard& board, const Crc32 (&images)[8], Crc32 fingerprint) {
     for (int k = 0; k < 8; ++k) {
-        EXPECT_EQ(board.m_imageCrc[k], images[k]) << "image " << k;
+        EXPECT_EQ(images[k], board.m_imageCrc[k]) << "image " << k;
     }
-    EXPECT_EQ(board.m_fingerprint, fingerprint);
+    EXPECT_EQ(fingerprint, board.m_fingerprint);
 }
 
 TEST(Board, InitClearsEverythingAndSetsHashWordsToAllOnes) {
@@ -65,10 +65,10 @@ TEST(Board, InitClearsEverythingAndSetsHashWordsToAllOnes) {
                             [](unsigned char f) { return f == 1; }));
     EXPECT_TRUE(std::all_of(std::begin(board.m_value), std::end(board.m_value),
                             [](unsigned char v) { return v == 0; }));
-    EXPECT_EQ(board.m_crc, 0xFFFFFFFFu);
-    EXPECT_EQ(board.m_fingerprint, 0xFFFFFFFFu);
+    EXPECT_EQ(0xFFFFFFFFu, board.m_crc);
+    EXPECT_EQ(0xFFFFFFFFu, board.m_fingerprint);
     for (Crc32 image : board.m_imageCrc) {
-        EXPECT_EQ(image, 0xFFFFFFFFu);
+        EXPECT_EQ(0xFFFFFFFFu, image);
     }
 }
 
@@ -83,7 +83,7 @@ TEST(Board, RehashGivesTheWorkedValues) {
     const Crc32 five[8] = {0xE7D6C74Au, 0xD36F7D01u, 0xF3EB334Du, 0xFD2C66D3u,
                            0xFD2C66D3u, 0xE7D6C74Au, 0xD36F7D01u, 0xF3EB334Du};
     ExpectHashesOf(board, five, 0xE315F81Bu);
-    EXPECT_EQ(board.m_crc, board.m_imageCrc[7]);
+    EXPECT_EQ(board.m_imageCrc[7], board.m_crc);
 }
 
 TEST(Board, RehashKeepsValuesAndMatchesBitSerialCrc) {
@@ -91,9 +91,9 @@ TEST(Board, RehashKeepsValuesAndMatchesBitSerialCrc) {
     unsigned char before[81];
     std::memcpy(before, board.m_value, 81);
     board.Rehash();
-    EXPECT_EQ(std::memcmp(before, board.m_value, 81), 0);
-    EXPECT_EQ(board.IdentityCrc(), ReferenceCrcUpdate(kCrcStart, board.m_value, 81));
-    EXPECT_EQ(board.m_crc, board.m_imageCrc[7]);
+    EXPECT_EQ(0, std::memcmp(before, board.m_value, 81));
+    EXPECT_EQ(ReferenceCrcUpdate(kCrcStart, board.m_value, 81), board.IdentityCrc());
+    EXPECT_EQ(board.m_imageCrc[7], board.m_crc);
 }
 
 TEST(Board, RehashMatchesTheStepByStepDefinitionOnRandomGrids) {
@@ -108,7 +108,7 @@ TEST(Board, RehashMatchesTheStepByStepDefinitionOnRandomGrids) {
         board.Rehash();
         CBoard reference = board;
         ReferenceRehash(reference);
-        ASSERT_TRUE(SameRecord(board, reference)) << "trial " << trial;
+        ASSERT_TRUE(SameRecord(reference, board)) << "trial " << trial;
     }
 }
 
@@ -123,12 +123,12 @@ TEST(Board, AllEightImagesShareOneFingerprint) {
         } else {
             image.Rotate();
         }
-        EXPECT_EQ(image.m_fingerprint, original.m_fingerprint) << "image " << k;
-        EXPECT_EQ(image.IdentityCrc(), original.m_imageCrc[k]) << "image " << k;
+        EXPECT_EQ(original.m_fingerprint, image.m_fingerprint) << "image " << k;
+        EXPECT_EQ(original.m_imageCrc[k], image.IdentityCrc()) << "image " << k;
         identities.push_back(image.IdentityCrc());
     }
     std::sort(identities.begin(), identities.end());
-    EXPECT_EQ(std::unique(identities.begin(), identities.end()), identities.end());
+    EXPECT_EQ(identities.end(), std::unique(identities.begin(), identities.end()));
 }
 
 TEST(Board, RelabellingDigitsChangesTheFingerprint) {
@@ -136,7 +136,7 @@ TEST(Board, RelabellingDigitsChangesTheFingerprint) {
     std::replace(relabelled.begin(), relabelled.end(), '1', 'x');
     std::replace(relabelled.begin(), relabelled.end(), '2', '1');
     std::replace(relabelled.begin(), relabelled.end(), 'x', '2');
-    EXPECT_NE(BoardFromRows(relabelled).m_fingerprint, BoardFromRows(kPuzzle).m_fingerprint);
+    EXPECT_NE(BoardFromRows(kPuzzle).m_fingerprint, BoardFromRows(relabelled).m_fingerprint);
 }
 
 TEST(Board, PlaceEliminatesFromPeersOnly) {
@@ -151,9 +151,9 @@ TEST(Board, PlaceEliminatesFromPeersOnly) {
             nine += count == 9;
         }
     }
-    EXPECT_EQ(eight, 20);
-    EXPECT_EQ(nine, 60);
-    EXPECT_EQ(board.CandidateCount(4, 4), 0);
+    EXPECT_EQ(20, eight);
+    EXPECT_EQ(60, nine);
+    EXPECT_EQ(0, board.CandidateCount(4, 4));
 }
 
 TEST(Board, RefusedPlacementsChangeNothingButStillRehash) {
@@ -166,13 +166,13 @@ TEST(Board, RefusedPlacementsChangeNothingButStillRehash) {
     EXPECT_FALSE(board.Place(0, 0, 0));
     EXPECT_FALSE(board.Place(0, 0, 10));
     EXPECT_FALSE(board.Place(0, 0, 255));
-    EXPECT_EQ(std::memcmp(&board, &placed, sizeof board), 0);
+    EXPECT_TRUE(SameRecord(placed, board));
 
     // A refused placement right after Init computes the hashes of the unchanged grid.
     CBoard fresh = EmptyBoard();
     EXPECT_FALSE(fresh.Place(0, 0, 0));
-    EXPECT_EQ(fresh.IdentityCrc(), 0xE42E5826u);
-    EXPECT_EQ(fresh.m_fingerprint, 0x2215CC33u);
+    EXPECT_EQ(0xE42E5826u, fresh.IdentityCrc());
+    EXPECT_EQ(0x2215CC33u, fresh.m_fingerprint);
 }
 
 TEST(Board, RandomPlaceAndRemoveKeepTheInvariants) {
@@ -190,12 +190,12 @@ TEST(Board, RandomPlaceAndRemoveKeepTheInvariants) {
                 // Right after a placement, removing it gives back exactly the flags before.
                 CBoard undone = board;
                 undone.Remove(c, r);
-                ASSERT_EQ(std::memcmp(undone.m_candidate, before.m_candidate, 729), 0);
-                ASSERT_EQ(std::memcmp(undone.m_value, before.m_value, 81), 0);
+                ASSERT_EQ(0, std::memcmp(undone.m_candidate, before.m_candidate, 729));
+                ASSERT_EQ(0, std::memcmp(undone.m_value, before.m_value, 81));
             }
         }
         ExpectInvariants(board);
-        ASSERT_EQ(board.IdentityCrc(), ReferenceCrcUpdate(kCrcStart, board.m_value, 81));
+        ASSERT_EQ(ReferenceCrcUpdate(kCrcStart, board.m_value, 81), board.IdentityCrc());
     }
 }
 
@@ -204,7 +204,7 @@ TEST(Board, RemoveLeavesTheDigitExcludedAroundOtherCopies) {
     ASSERT_TRUE(board.Place(0, 0, 7));
     ASSERT_TRUE(board.Place(4, 1, 7));
     board.Remove(0, 0);
-    EXPECT_EQ(board.Value(0, 0), 0);
+    EXPECT_EQ(0, board.Value(0, 0));
     EXPECT_TRUE(board.IsCandidate(0, 0, 7));
     EXPECT_FALSE(board.IsCandidate(1, 1, 7)); // row 1 still sees the 7 at (4, 1)
     EXPECT_FALSE(board.IsCandidate(5, 2, 7)); // and so does its box
@@ -242,9 +242,9 @@ TEST(Board, ClearKeepsTheHashesOfThePositionBefore) {
     CBoard board = BoardFromRows(kPuzzle);
     const CBoard before = board;
     board.Clear();
-    EXPECT_EQ(board.m_fingerprint, before.m_fingerprint);
-    EXPECT_EQ(std::memcmp(board.m_imageCrc, before.m_imageCrc, sizeof board.m_imageCrc), 0);
-    EXPECT_EQ(board.CandidateCount(3, 3), 9);
+    EXPECT_EQ(before.m_fingerprint, board.m_fingerprint);
+    EXPECT_EQ(0, std::memcmp(board.m_imageCrc, before.m_imageCrc, sizeof board.m_imageCrc));
+    EXPECT_EQ(9, board.CandidateCount(3, 3));
 }
 
 TEST(Board, RotateAndMirrorMoveTheTopLeftGiven) {
@@ -252,10 +252,10 @@ TEST(Board, RotateAndMirrorMoveTheTopLeftGiven) {
     ASSERT_TRUE(board.Place(0, 0, 4));
     CBoard rotated = board;
     rotated.Rotate();
-    EXPECT_EQ(rotated.Value(8, 0), 4);
+    EXPECT_EQ(4, rotated.Value(8, 0));
     CBoard mirrored = board;
     mirrored.Mirror();
-    EXPECT_EQ(mirrored.Value(0, 8), 4);
+    EXPECT_EQ(4, mirrored.Value(0, 8));
     EXPECT_FALSE(mirrored.IsCandidate(8, 8, 4));
     EXPECT_TRUE(mirrored.IsCandidate(8, 0, 4));
 }

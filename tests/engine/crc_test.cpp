@@ -14,8 +14,8 @@ Crc32 Crc(const std::vector<unsigned char>& bytes) {
 
 TEST(CrcUpdate, GivesTheWorkedValues) {
     const std::vector<unsigned char> check{'1', '2', '3', '4', '5', '6', '7', '8', '9'};
-    EXPECT_EQ(Crc(check), 0x0376E6E7u);
-    EXPECT_EQ(Crc(std::vector<unsigned char>(81, 0)), 0xE42E5826u);
+    EXPECT_EQ(0x0376E6E7u, Crc(check));
+    EXPECT_EQ(0xE42E5826u, Crc(std::vector<unsigned char>(81, 0)));
 }
 
 TEST(CrcUpdate, TableFormMatchesBitSerialDefinitionOnRandomData) {
@@ -28,7 +28,7 @@ TEST(CrcUpdate, TableFormMatchesBitSerialDefinitionOnRandomData) {
         Crc32 start = static_cast<Crc32>(random());
         Crc32 table = start;
         CrcUpdate(table, bytes.data(), bytes.size());
-        EXPECT_EQ(table, ReferenceCrcUpdate(start, bytes.data(), bytes.size()));
+        EXPECT_EQ(ReferenceCrcUpdate(start, bytes.data(), bytes.size()), table);
     }
 }
 

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <random>
 
 namespace {
@@ -27,10 +26,6 @@ void KeepDigitInTopLeftBoxOnly(CBoard& board, int d, std::initializer_list<CellP
             board.m_candidate[FlagIndex(c, r, d)] = kept ? 1 : 0;
         }
     }
-}
-
-bool Same(const CBoard& a, const CBoard& b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 // Random positions: some digits placed, then many candidates struck out, so that every rule
@@ -66,8 +61,8 @@ TEST(Rules, MatchThePlainlyWrittenRulesOnRandomPositions) {
             CBoard expected = position;
             rules[i].first(engine);
             rules[i].second(expected);
-            ASSERT_TRUE(Same(engine, expected)) << "rule " << i << ", trial " << trial;
-            changed[i] += Same(engine, position) ? 0 : 1;
+            ASSERT_TRUE(SameRecord(expected, engine)) << "rule " << i << ", trial " << trial;
+            changed[i] += SameRecord(position, engine) ? 0 : 1;
         }
     }
     for (int count : changed) {
@@ -83,7 +78,7 @@ TEST(Rules, LeaveAPositionNoRuleCanAdvanceUntouched) {
     ApplyNakedSubsets(board);
     ApplyBoxHiddenSingles(board);
     ApplyNakedSingles(board);
-    EXPECT_TRUE(Same(board, before));
+    EXPECT_TRUE(SameRecord(before, board));
 }
 
 TEST(Pointing, ClearsTheRestOfTheRowFromTwoCellsOfABox) {
@@ -116,7 +111,7 @@ TEST(Pointing, IgnoresScatteredAndSingleCells) {
         KeepDigitInTopLeftBoxOnly(board, 4, keep);
         const CBoard before = board;
         ApplyPointing(board);
-        EXPECT_TRUE(Same(board, before));
+        EXPECT_TRUE(SameRecord(before, board));
     }
 }
 
@@ -128,10 +123,10 @@ TEST(NakedSubsets, PairTakesItsDigitsFromTheRestOfTheRow) {
     for (int c : {0, 2, 3, 4, 6, 7, 8}) {
         EXPECT_FALSE(board.IsCandidate(c, 0, 3)) << c;
         EXPECT_FALSE(board.IsCandidate(c, 0, 8)) << c;
-        EXPECT_EQ(board.CandidateCount(c, 0), 7) << c;
+        EXPECT_EQ(7, board.CandidateCount(c, 0)) << c;
     }
-    EXPECT_EQ(board.CandidateCount(1, 0), 2);
-    EXPECT_EQ(board.CandidateCount(5, 0), 2);
+    EXPECT_EQ(2, board.CandidateCount(1, 0));
+    EXPECT_EQ(2, board.CandidateCount(5, 0));
     EXPECT_TRUE(board.IsCandidate(1, 1, 3)); // other rows keep theirs
 }
 
@@ -142,7 +137,7 @@ TEST(NakedSubsets, CycleOfPairsIsNotATriple) {
     SetCandidates(board, 8, 4, {1, 3});
     const CBoard before = board;
     ApplyNakedSubsets(board);
-    EXPECT_TRUE(Same(board, before));
+    EXPECT_TRUE(SameRecord(before, board));
 }
 
 TEST(NakedSubsets, ThreeCellsWithTheSamePairClearOnlyFromTheSecond) {
@@ -151,10 +146,10 @@ TEST(NakedSubsets, ThreeCellsWithTheSamePairClearOnlyFromTheSecond) {
     SetCandidates(board, 4, 4, {1, 2});
     SetCandidates(board, 8, 4, {1, 2});
     ApplyNakedSubsets(board);
-    EXPECT_EQ(board.CandidateCount(0, 4), 0);
-    EXPECT_EQ(board.CandidateCount(4, 4), 2);
-    EXPECT_EQ(board.CandidateCount(8, 4), 2);
-    EXPECT_EQ(board.CandidateCount(2, 4), 7);
+    EXPECT_EQ(0, board.CandidateCount(0, 4));
+    EXPECT_EQ(2, board.CandidateCount(4, 4));
+    EXPECT_EQ(2, board.CandidateCount(8, 4));
+    EXPECT_EQ(7, board.CandidateCount(2, 4));
 }
 
 TEST(NakedSubsets, ThreeCellsOfABoxWithTheSamePairClearNothing) {
@@ -164,7 +159,7 @@ TEST(NakedSubsets, ThreeCellsOfABoxWithTheSamePairClearNothing) {
     SetCandidates(board, 5, 5, {1, 2});
     const CBoard before = board;
     ApplyNakedSubsets(board);
-    EXPECT_TRUE(Same(board, before));
+    EXPECT_TRUE(SameRecord(before, board));
 }
 
 TEST(NakedSubsets, LeaveFilledCellsFlagsAlone) {
@@ -174,16 +169,16 @@ TEST(NakedSubsets, LeaveFilledCellsFlagsAlone) {
     SetCandidates(board, 1, 0, {3, 8});
     SetCandidates(board, 5, 0, {3, 8});
     ApplyNakedSubsets(board);
-    EXPECT_EQ(board.m_candidate[FlagIndex(7, 0, 3)], 1);
+    EXPECT_EQ(1, board.m_candidate[FlagIndex(7, 0, 3)]);
 }
 
 TEST(BoxHiddenSingles, PlacesADigitWithOneCellInItsBoxOnly) {
     CBoard board = EmptyBoard();
     KeepDigitInTopLeftBoxOnly(board, 6, {{2, 1}});
     ApplyBoxHiddenSingles(board);
-    EXPECT_EQ(board.Value(2, 1), 6);
-    EXPECT_EQ(board.IdentityCrc(),
-              BoardFromRows(std::string(9, '0') + "006" + std::string(69, '0')).IdentityCrc());
+    EXPECT_EQ(6, board.Value(2, 1));
+    EXPECT_EQ(BoardFromRows(std::string(9, '0') + "006" + std::string(69, '0')).IdentityCrc(),
+              board.IdentityCrc());
 }
 
 TEST(BoxHiddenSingles, DoesNotPlaceRowOnlySingles) {
@@ -193,7 +188,7 @@ TEST(BoxHiddenSingles, DoesNotPlaceRowOnlySingles) {
     }
     const CBoard before = board;
     ApplyBoxHiddenSingles(board);
-    EXPECT_TRUE(Same(board, before));
+    EXPECT_TRUE(SameRecord(before, board));
 }
 
 TEST(NakedSingles, FillCellsForcedEarlierInThePassButNotLater) {
@@ -203,11 +198,11 @@ TEST(NakedSingles, FillCellsForcedEarlierInThePassButNotLater) {
     SetCandidates(board, 8, 7, {2});
     SetCandidates(board, 4, 7, {2, 9}); // loses 2 only after the scan has passed it
     ApplyNakedSingles(board);
-    EXPECT_EQ(board.Value(0, 0), 5);
-    EXPECT_EQ(board.Value(3, 0), 7);
-    EXPECT_EQ(board.Value(8, 7), 2);
-    EXPECT_EQ(board.Value(4, 7), 0);
-    EXPECT_EQ(board.CandidateCount(4, 7), 1);
+    EXPECT_EQ(5, board.Value(0, 0));
+    EXPECT_EQ(7, board.Value(3, 0));
+    EXPECT_EQ(2, board.Value(8, 7));
+    EXPECT_EQ(0, board.Value(4, 7));
+    EXPECT_EQ(1, board.CandidateCount(4, 7));
 }
 
 TEST(NakedSingles, TwoCellsForcedToOneDigitLeaveADeadEnd) {
@@ -215,8 +210,8 @@ TEST(NakedSingles, TwoCellsForcedToOneDigitLeaveADeadEnd) {
     SetCandidates(board, 2, 6, {7});
     SetCandidates(board, 6, 6, {7});
     ApplyNakedSingles(board);
-    EXPECT_EQ(board.Value(2, 6), 7);
-    EXPECT_EQ(board.Value(6, 6), 0);
+    EXPECT_EQ(7, board.Value(2, 6));
+    EXPECT_EQ(0, board.Value(6, 6));
     EXPECT_TRUE(board.IsDeadEnd());
 }
 

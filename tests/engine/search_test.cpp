@@ -88,12 +88,12 @@ void ExpectSameAsReference(const std::string& rows, bool stopAtFirst) {
     RecordingSearch search;
     search.SetUp(rows, stopAtFirst);
     search.RunSearch();
-    EXPECT_EQ(search.drained, reference.drained);
-    EXPECT_EQ(search.offered, reference.offered);
-    EXPECT_EQ(ListOf(search.m_solutions), reference.search.solutions);
-    EXPECT_EQ(ListOf(search.m_visited), reference.search.visited);
-    EXPECT_TRUE(SameRecord(search.m_board, reference.search.board));
-    EXPECT_TRUE(SameRecord(search.m_solution, reference.search.solution));
+    EXPECT_EQ(reference.drained, search.drained);
+    EXPECT_EQ(reference.offered, search.offered);
+    EXPECT_EQ(reference.search.solutions, ListOf(search.m_solutions));
+    EXPECT_EQ(reference.search.visited, ListOf(search.m_visited));
+    EXPECT_TRUE(SameRecord(reference.search.board, search.m_board));
+    EXPECT_TRUE(SameRecord(reference.search.solution, search.m_solution));
 }
 
 TEST(Search, FollowsTheReferenceTrajectoryExactly) {
@@ -114,18 +114,18 @@ TEST(Search, SolveStopsAtTheFirstSolutionAndOffersItOnce) {
     RecordingSearch search;
     search.SetUp(kUnique[0], true);
     search.RunSearch();
-    EXPECT_EQ(RowsOf(search.m_board), kSolved);
-    EXPECT_EQ(search.m_solutions.GetSize(), 1);
-    EXPECT_EQ(search.offered.size(), 1u);
-    EXPECT_EQ(search.offered[0], search.m_board.IdentityCrc());
+    EXPECT_EQ(kSolved, RowsOf(search.m_board));
+    EXPECT_EQ(1, search.m_solutions.GetSize());
+    EXPECT_EQ(1u, search.offered.size());
+    EXPECT_EQ(search.m_board.IdentityCrc(), search.offered[0]);
 }
 
 TEST(Search, ProveOfAUniquePuzzleRunsToTheEndWithOneSolution) {
     RecordingSearch search;
     search.SetUp(kUnique[1], false);
     search.RunSearch();
-    EXPECT_EQ(search.m_solutions.GetSize(), 1);
-    EXPECT_EQ(search.offered.size(), 1u);
+    EXPECT_EQ(1, search.m_solutions.GetSize());
+    EXPECT_EQ(1u, search.offered.size());
     EXPECT_TRUE(search.m_board.IsSolved());
     EXPECT_GT(search.MaxDepth(), 1);
 }
@@ -134,10 +134,10 @@ TEST(Search, ProveStopsAtTheSecondDistinctSolutionAndShowsIt) {
     RecordingSearch search;
     search.SetUp(kSeveral, false);
     search.RunSearch();
-    ASSERT_EQ(search.m_solutions.GetSize(), 2);
+    ASSERT_EQ(2, search.m_solutions.GetSize());
     EXPECT_NE(search.m_solutions[0], search.m_solutions[1]);
-    EXPECT_EQ(search.m_board.IdentityCrc(), search.m_solutions[1]);
-    EXPECT_EQ(search.offered.size(), 2u);
+    EXPECT_EQ(search.m_solutions[1], search.m_board.IdentityCrc());
+    EXPECT_EQ(2u, search.offered.size());
 }
 
 TEST(Search, ContradictoryPuzzleEndsWithoutSolutionAndBoardNotRestored) {
@@ -145,9 +145,9 @@ TEST(Search, ContradictoryPuzzleEndsWithoutSolutionAndBoardNotRestored) {
     search.SetUp(kContradictory, false);
     const CBoard previousSolution = search.m_solution;
     search.RunSearch();
-    EXPECT_EQ(search.m_solutions.GetSize(), 0);
+    EXPECT_EQ(0, search.m_solutions.GetSize());
     EXPECT_TRUE(search.offered.empty());
-    EXPECT_TRUE(SameRecord(search.m_solution, previousSolution));
+    EXPECT_TRUE(SameRecord(previousSolution, search.m_solution));
 }
 
 TEST(Search, RunningOutOfMemoryEndsTheSearchWithTheSolutionsFound) {
@@ -159,16 +159,16 @@ TEST(Search, RunningOutOfMemoryEndsTheSearchWithTheSolutionsFound) {
         }
     };
     search.RunSearch();
-    ASSERT_EQ(search.m_solutions.GetSize(), 1);
-    EXPECT_EQ(search.m_board.IdentityCrc(), search.m_solutions[0]);
+    ASSERT_EQ(1, search.m_solutions.GetSize());
+    EXPECT_EQ(search.m_solutions[0], search.m_board.IdentityCrc());
     EXPECT_TRUE(search.m_board.IsSolved());
-    EXPECT_EQ(search.repaints, 2); // the new solution, then the end of the search
+    EXPECT_EQ(2, search.repaints); // the new solution, then the end of the search
 
     // The next search from the start starts afresh.
     search.duringDrain = [](RecordingSearch&) {};
     search.m_board = search.m_start;
     search.RunSearch();
-    EXPECT_EQ(search.m_solutions.GetSize(), 2);
+    EXPECT_EQ(2, search.m_solutions.GetSize());
 }
 
 TEST(Search, FullBoardTriesNothing) {
@@ -176,11 +176,11 @@ TEST(Search, FullBoardTriesNothing) {
     search.SetUp(kSolved, true);
     const CBoard before = search.m_board;
     search.RunSearch();
-    EXPECT_EQ(search.m_solutions.GetSize(), 0);
-    EXPECT_EQ(search.m_visited.GetSize(), 0);
-    EXPECT_EQ(search.drained.size(), 81u);
-    EXPECT_TRUE(SameRecord(search.m_board, before));
-    EXPECT_EQ(search.repaints, 1);
+    EXPECT_EQ(0, search.m_solutions.GetSize());
+    EXPECT_EQ(0, search.m_visited.GetSize());
+    EXPECT_EQ(81u, search.drained.size());
+    EXPECT_TRUE(SameRecord(before, search.m_board));
+    EXPECT_EQ(1, search.repaints);
 }
 
 TEST(Search, UserDigitsCountOnlyUntilTheFirstLineEndsWhenTheStartIsSaved) {
@@ -190,8 +190,8 @@ TEST(Search, UserDigitsCountOnlyUntilTheFirstLineEndsWhenTheStartIsSaved) {
     search.SetUp(kUnique[0], true);
     ASSERT_TRUE(search.m_board.Place(0, 0, 4));
     search.RunSearch();
-    EXPECT_EQ(RowsOf(search.m_board), kSolved);
-    EXPECT_EQ(search.m_start.Value(0, 0), 0);
+    EXPECT_EQ(kSolved, RowsOf(search.m_board));
+    EXPECT_EQ(0, search.m_start.Value(0, 0));
 }
 
 TEST(Search, UnsavedStartTakesTheBoardWithTheUserDigits) {
@@ -200,9 +200,9 @@ TEST(Search, UnsavedStartTakesTheBoardWithTheUserDigits) {
     search.m_startSaved = false;
     ASSERT_TRUE(search.m_board.Place(0, 0, 9));
     search.RunSearch();
-    EXPECT_EQ(search.m_start.Value(0, 0), 9);
+    EXPECT_EQ(9, search.m_start.Value(0, 0));
     EXPECT_TRUE(search.m_startSaved);
-    EXPECT_EQ(RowsOf(search.m_board), kSolved);
+    EXPECT_EQ(kSolved, RowsOf(search.m_board));
 }
 
 TEST(Search, AnotherPuzzleSetUpDuringADrainIsSearchedFromThere) {
@@ -232,10 +232,10 @@ TEST(Search, AnotherPuzzleSetUpDuringADrainIsSearchedFromThere) {
     };
     search.RunSearch();
     ASSERT_GT(reference.drained.size(), switchAt);
-    EXPECT_EQ(search.drained, reference.drained);
-    EXPECT_EQ(ListOf(search.m_visited), reference.search.visited);
-    EXPECT_EQ(ListOf(search.m_solutions), reference.search.solutions);
-    EXPECT_TRUE(SameRecord(search.m_board, reference.search.board));
+    EXPECT_EQ(reference.drained, search.drained);
+    EXPECT_EQ(reference.search.visited, ListOf(search.m_visited));
+    EXPECT_EQ(reference.search.solutions, ListOf(search.m_solutions));
+    EXPECT_TRUE(SameRecord(reference.search.board, search.m_board));
 }
 
 } // namespace

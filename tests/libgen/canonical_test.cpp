@@ -16,7 +16,7 @@ TEST(CanonicalTest, AllSymmetricVariantsShareTheForm) {
         const Grid form = CanonicalForm(seed);
         for (int i = 0; i < 300; ++i) {
             const Grid variant = Apply(RandomSymmetry(random, true), seed);
-            ASSERT_EQ(CanonicalForm(variant), form) << FormatGrid(variant);
+            ASSERT_EQ(form, CanonicalForm(variant)) << FormatGrid(variant);
         }
     }
 }
@@ -24,9 +24,9 @@ TEST(CanonicalTest, AllSymmetricVariantsShareTheForm) {
 TEST(CanonicalTest, FormIsAnEquivalentPuzzleAndItsOwnForm) {
     for (const Grid& seed : SeedPuzzles()) {
         const Grid form = CanonicalForm(seed);
-        EXPECT_EQ(CountGivens(form), kGivensPerPuzzle);
-        EXPECT_EQ(CountSolutions(form, 2), 1);
-        EXPECT_EQ(CanonicalForm(form), form);
+        EXPECT_EQ(kGivensPerPuzzle, CountGivens(form));
+        EXPECT_EQ(1, CountSolutions(form, 2));
+        EXPECT_EQ(form, CanonicalForm(form));
     }
 }
 
@@ -35,12 +35,12 @@ TEST(CanonicalTest, DifferentPuzzlesGetDifferentForms) {
     for (const Grid& seed : SeedPuzzles()) {
         forms.insert(CanonicalForm(seed));
     }
-    EXPECT_EQ(forms.size(), SeedPuzzles().size());
+    EXPECT_EQ(SeedPuzzles().size(), forms.size());
 
     // Same givens pattern, one digit changed: only the digits tell them apart.
     Grid changed = SeedPuzzles()[0];
     changed[7] = changed[7] == 3 ? 5 : 3;
-    EXPECT_NE(CanonicalForm(changed), CanonicalForm(SeedPuzzles()[0]));
+    EXPECT_NE(CanonicalForm(SeedPuzzles()[0]), CanonicalForm(changed));
 }
 
 TEST(SymmetryTest, VariantsWithoutTranspositionKeepRowsAsRows) {

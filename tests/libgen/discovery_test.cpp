@@ -24,7 +24,7 @@ TEST(DiscoveryTest, ResumingFromTheSavedStateEndsWhereOneRunEnds) {
     std::istringstream saved(Explored(first, 15));
     ClassStore resumed;
     ASSERT_TRUE(resumed.Read(saved));
-    EXPECT_EQ(Explored(resumed, 40), expected);
+    EXPECT_EQ(expected, Explored(resumed, 40));
 }
 
 TEST(DiscoveryTest, FoundClassesAreDistinctUniqueSeventeens) {
@@ -32,9 +32,9 @@ TEST(DiscoveryTest, FoundClassesAreDistinctUniqueSeventeens) {
     Explored(store, 40);
     ASSERT_GE(store.Entries().size(), 40u);
     for (const ClassStore::Entry& entry : store.Entries()) {
-        EXPECT_EQ(CountGivens(entry.canonical), kGivensPerPuzzle);
-        EXPECT_EQ(CountSolutions(entry.canonical, 2), 1);
-        EXPECT_EQ(CanonicalForm(entry.canonical), entry.canonical);
+        EXPECT_EQ(kGivensPerPuzzle, CountGivens(entry.canonical));
+        EXPECT_EQ(1, CountSolutions(entry.canonical, 2));
+        EXPECT_EQ(entry.canonical, CanonicalForm(entry.canonical));
         EXPECT_FALSE(store.Add(entry.canonical));
     }
 }

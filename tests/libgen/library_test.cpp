@@ -25,23 +25,23 @@ protected:
     void ExpectFault(const std::string& faulty, const std::string& words) const {
         const auto fault = FindLibraryFault(faulty, kLines);
         ASSERT_TRUE(fault.has_value());
-        EXPECT_NE(fault->find(words), std::string::npos) << *fault;
+        EXPECT_NE(std::string::npos, fault->find(words)) << *fault;
     }
 };
 
 TEST_F(LibraryTest, BuiltTextIsGoodAndShowsEveryClass) {
-    EXPECT_EQ(FindLibraryFault(text, kLines), std::nullopt);
-    EXPECT_EQ(CountClasses(text), SeedPuzzles().size());
+    EXPECT_EQ(std::nullopt, FindLibraryFault(text, kLines));
+    EXPECT_EQ(SeedPuzzles().size(), CountClasses(text));
 }
 
 TEST_F(LibraryTest, SeedDecidesTheText) {
-    EXPECT_EQ(BuildLibraryText(SeedPuzzles(), kLines, 42), text);
-    EXPECT_NE(BuildLibraryText(SeedPuzzles(), kLines, 43), text);
+    EXPECT_EQ(text, BuildLibraryText(SeedPuzzles(), kLines, 42));
+    EXPECT_NE(text, BuildLibraryText(SeedPuzzles(), kLines, 43));
 }
 
 TEST_F(LibraryTest, LinesAreVariantsNotCopiesOfTheClasses) {
     for (const Grid& seed : SeedPuzzles()) {
-        EXPECT_EQ(text.find(FormatGrid(seed)), std::string::npos);
+        EXPECT_EQ(std::string::npos, text.find(FormatGrid(seed)));
     }
 }
 
@@ -57,7 +57,7 @@ TEST_F(LibraryTest, RejectsWrongGivensAndSolutions) {
         Solver solver;
         std::vector<Grid> found;
         ASSERT_TRUE(solver.Load(*ParseGrid(Line(5).substr(0, kCells))));
-        ASSERT_EQ(solver.CountSolutions(2, &found), 1);
+        ASSERT_EQ(1, solver.CountSolutions(2, &found));
         solution = found[0];
     }
     Grid ambiguous = *ParseGrid(Line(5).substr(0, kCells));
@@ -65,8 +65,8 @@ TEST_F(LibraryTest, RejectsWrongGivensAndSolutions) {
     ambiguous[moved] = 0;
     const int target = moved == 80 ? 79 : 80;
     ambiguous[target] = solution[target];
-    ASSERT_EQ(CountGivens(ambiguous), kGivensPerPuzzle);
-    ASSERT_EQ(CountSolutions(ambiguous, 2), 2);
+    ASSERT_EQ(kGivensPerPuzzle, CountGivens(ambiguous));
+    ASSERT_EQ(2, CountSolutions(ambiguous, 2));
     ExpectFault(WithLine(5, FormatGrid(ambiguous) + "\r\n"), "line 6 has more than one solution");
 }
 

@@ -43,22 +43,22 @@ TEST(NeighboursTest, OneSwapFindsExactlyTheUniqueNeighbours) {
     for (const Grid& seed : {SeedPuzzles()[0], SeedPuzzles()[3]}) {
         std::set<Grid> found;
         ForEachOneSwapNeighbour(seed, [&](const Grid& neighbour) {
-            EXPECT_EQ(CountGivens(neighbour), kGivensPerPuzzle);
-            EXPECT_EQ(CountSolutions(neighbour, 2), 1);
-            EXPECT_EQ(SharedGivens(neighbour, seed), kGivensPerPuzzle - 1);
+            EXPECT_EQ(kGivensPerPuzzle, CountGivens(neighbour));
+            EXPECT_EQ(1, CountSolutions(neighbour, 2));
+            EXPECT_EQ(kGivensPerPuzzle - 1, SharedGivens(neighbour, seed));
             found.insert(neighbour);
         });
         EXPECT_FALSE(found.empty());
-        EXPECT_EQ(found, OneSwapNeighboursByBruteForce(seed));
+        EXPECT_EQ(OneSwapNeighboursByBruteForce(seed), found);
     }
 }
 
 TEST(NeighboursTest, TwoSwapGivesUniquePuzzlesTwoGivensAway) {
     std::set<Grid> found;
     ForEachTwoSwapNeighbour(SeedPuzzles()[0], [&](const Grid& neighbour) {
-        EXPECT_EQ(CountGivens(neighbour), kGivensPerPuzzle);
-        EXPECT_EQ(CountSolutions(neighbour, 2), 1);
-        EXPECT_EQ(SharedGivens(neighbour, SeedPuzzles()[0]), kGivensPerPuzzle - 2);
+        EXPECT_EQ(kGivensPerPuzzle, CountGivens(neighbour));
+        EXPECT_EQ(1, CountSolutions(neighbour, 2));
+        EXPECT_EQ(kGivensPerPuzzle - 2, SharedGivens(neighbour, SeedPuzzles()[0]));
         found.insert(neighbour);
     });
     EXPECT_FALSE(found.empty());

@@ -29,7 +29,7 @@ Grid SolutionOf(const Grid& puzzle) {
     Solver solver;
     std::vector<Grid> found;
     EXPECT_TRUE(solver.Load(puzzle));
-    EXPECT_EQ(solver.CountSolutions(2, &found), 1);
+    EXPECT_EQ(1, solver.CountSolutions(2, &found));
     return found.front();
 }
 
@@ -61,7 +61,7 @@ TEST(SolverTest, EverySeedHasExactlyOneSolutionThatKeepsItsGivens) {
         EXPECT_TRUE(IsCompleteSolution(solution));
         for (int cell = 0; cell < kCells; ++cell) {
             if (seed[cell] != 0) {
-                EXPECT_EQ(solution[cell], seed[cell]);
+                EXPECT_EQ(seed[cell], solution[cell]);
             }
         }
     }
@@ -70,7 +70,7 @@ TEST(SolverTest, EverySeedHasExactlyOneSolutionThatKeepsItsGivens) {
 TEST(SolverTest, ContradictionsHaveNoSolution) {
     Grid clash{};
     clash[0] = clash[5] = 4; // the same digit twice in a row
-    EXPECT_EQ(CountSolutions(clash, 2), 0);
+    EXPECT_EQ(0, CountSolutions(clash, 2));
 
     // Row 0 holds 1..8, so its last cell needs the 9 that column 8 already has: no single
     // given clashes, the contradiction shows only once the row is worked out.
@@ -79,7 +79,7 @@ TEST(SolverTest, ContradictionsHaveNoSolution) {
         hidden[column] = static_cast<std::uint8_t>(column + 1);
     }
     hidden[9 * 5 + 8] = 9;
-    EXPECT_EQ(CountSolutions(hidden, 2), 0);
+    EXPECT_EQ(0, CountSolutions(hidden, 2));
 }
 
 TEST(SolverTest, DeadlyRectangleGivesExactlyTwoDistinctSolutions) {
@@ -87,8 +87,8 @@ TEST(SolverTest, DeadlyRectangleGivesExactlyTwoDistinctSolutions) {
     Solver solver;
     ASSERT_TRUE(solver.Load(WithDeadlyRectangleEmptied(solution)));
     std::vector<Grid> found;
-    EXPECT_EQ(solver.CountSolutions(10, &found), 2);
-    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(2, solver.CountSolutions(10, &found));
+    ASSERT_EQ(2u, found.size());
     EXPECT_NE(found[0], found[1]);
     EXPECT_TRUE(IsCompleteSolution(found[0]) && IsCompleteSolution(found[1]));
 }
@@ -99,12 +99,12 @@ TEST(SolverTest, CountingStopsAtTheLimitWithDistinctValidSolutions) {
     Solver solver;
     ASSERT_TRUE(solver.Load(sixteen));
     std::vector<Grid> found;
-    EXPECT_EQ(solver.CountSolutions(50, &found), 50);
-    EXPECT_EQ(std::set<Grid>(found.begin(), found.end()).size(), 50u);
+    EXPECT_EQ(50, solver.CountSolutions(50, &found));
+    EXPECT_EQ(50u, std::set<Grid>(found.begin(), found.end()).size());
     for (const Grid& solution : found) {
         EXPECT_TRUE(IsCompleteSolution(solution));
     }
-    EXPECT_EQ(CountSolutions(Grid{}, 1000), 1000);
+    EXPECT_EQ(1000, CountSolutions(Grid{}, 1000));
 }
 
 TEST(SolverTest, SettledCellsAreTheSinglesOnly) {
@@ -117,8 +117,8 @@ TEST(SolverTest, SettledCellsAreTheSinglesOnly) {
         if (settled[cell] == 0) {
             continue;
         }
-        EXPECT_EQ(settled[cell], solution[cell]);
-        EXPECT_EQ(solver.Candidates(cell), 1u << (settled[cell] - 1));
+        EXPECT_EQ(solution[cell], settled[cell]);
+        EXPECT_EQ(1u << (settled[cell] - 1), solver.Candidates(cell));
         ++count;
     }
     EXPECT_GE(count, kGivensPerPuzzle);

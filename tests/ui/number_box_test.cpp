@@ -59,7 +59,7 @@ TEST_F(NumberBox, CancelChangesNothing) {
     const int paints = headless::PaintCount();
     Type("55", IDCANCEL);
     OpenFromMenu();
-    EXPECT_TRUE(SameBoard(board, Window().m_board));
+    EXPECT_TRUE(SameRecord(board, Window().m_board));
     EXPECT_EQ(100, Window().m_puzzleNumber);
     EXPECT_TRUE(Window().m_showClues);
     EXPECT_EQ(paints, headless::PaintCount());

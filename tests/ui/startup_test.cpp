@@ -112,7 +112,7 @@ TEST_F(Startup, WithTheProgramFileTheStartPuzzleIsShown) {
     EXPECT_TRUE(headless::MessageBoxes().empty());
     EXPECT_EQ(3, window.m_puzzleNumber);
     EXPECT_TRUE(window.m_startSaved);
-    EXPECT_TRUE(SameBoard(window.m_board, window.m_start));
+    EXPECT_TRUE(SameRecord(window.m_board, window.m_start));
     int givens = 0;
     for (unsigned char v : window.m_board.m_value) {
         givens += v != 0;

@@ -64,20 +64,6 @@ const headless::DrawOp* WindowTest::TextAt(int x, int y) const {
     return found;
 }
 
-::testing::AssertionResult SameBoard(const CBoard& expected, const CBoard& actual) {
-    if (std::memcmp(expected.m_value, actual.m_value, sizeof expected.m_value) != 0) {
-        return ::testing::AssertionFailure() << "values differ";
-    }
-    if (std::memcmp(expected.m_candidate, actual.m_candidate, sizeof expected.m_candidate) != 0) {
-        return ::testing::AssertionFailure() << "candidates differ";
-    }
-    if (std::memcmp(expected.m_imageCrc, actual.m_imageCrc, sizeof expected.m_imageCrc) != 0 ||
-        expected.m_fingerprint != actual.m_fingerprint) {
-        return ::testing::AssertionFailure() << "hashes differ";
-    }
-    return ::testing::AssertionSuccess();
-}
-
 int SolvedDigit(int c, int r) {
     return (3 * (r % 3) + r / 3 + c) % 9 + 1;
 }

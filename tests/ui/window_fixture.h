@@ -34,8 +34,5 @@ private:
     std::unique_ptr<headless::AttachedWindow> m_attached;
 };
 
-// Every value and candidate flag and the hash fields of two boards agree.
-::testing::AssertionResult SameBoard(const CBoard& expected, const CBoard& actual);
-
 // A solved grid: the digit of (c, r).
 int SolvedDigit(int c, int r);

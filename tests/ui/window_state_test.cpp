@@ -93,7 +93,7 @@ TEST_F(LibraryPuzzle, IsShownWithItsStartFixedAndNothingElseLeft) {
     ShowPuzzle(36628 + 40);
     EXPECT_EQ(36628 + 40, Window().m_puzzleNumber);
     EXPECT_EQ(1, Window().m_board.Value(8, 0));
-    EXPECT_TRUE(SameBoard(Window().m_board, Window().m_start));
+    EXPECT_TRUE(SameRecord(Window().m_board, Window().m_start));
     EXPECT_TRUE(Window().m_startSaved);
     EXPECT_EQ(-1, Window().m_selCol);
     EXPECT_EQ(0, Window().m_solutions.GetSize());
@@ -105,8 +105,8 @@ TEST_F(LibraryPuzzle, NumbersOutsideTheRangeAreReducedFirst) {
     const CBoard first = Window().m_board;
     ShowPuzzle(293024);
     EXPECT_EQ(0, Window().m_puzzleNumber);
-    EXPECT_TRUE(SameBoard(first, Window().m_board));
-    EXPECT_TRUE(SameBoard(first, Window().m_start));
+    EXPECT_TRUE(SameRecord(first, Window().m_board));
+    EXPECT_TRUE(SameRecord(first, Window().m_start));
 
     ShowPuzzle(300000);
     EXPECT_EQ(6976, Window().m_puzzleNumber);
