@@ -12,6 +12,7 @@
 #include "library_crc.h"
 #include "sources/library.h"
 #include "tools/cli/batch_search.h"
+#include "ui/layout.h"
 #include "ui/sudoku_dlg.h"
 
 #include <windows.h>
@@ -59,9 +60,6 @@ constexpr double kKeyWaitGoalMs = 20;
 // Measured from the start of the process, once Wine's prefix exists.
 constexpr double kStartupGoalMs = 1000;
 
-// The PROVE button, in client pixels.
-constexpr int kProveX = 370;
-constexpr int kProveY = 537;
 // A command of the bench's own, posted to the window once its modal loop runs.
 constexpr WORD kRunCommand = 0x7F00;
 
@@ -243,7 +241,8 @@ private:
         m_digest = kCrcStart;
         m_paints = 0;
         m_paintMs = 0;
-        SendMessage(m_hWnd, WM_LBUTTONDOWN, 0, MAKELPARAM(kProveX, kProveY));
+        const CPoint prove = FindTextButton("PROVE")->clickedIn.Middle();
+        SendMessage(m_hWnd, WM_LBUTTONDOWN, 0, MAKELPARAM(prove.x, prove.y));
         sample.windowMs = MillisecondsBetween(m_searchBegan, Clock::now());
         sample.shownMs = MillisecondsBetween(m_searchBegan, m_lastSearchPaint);
     }

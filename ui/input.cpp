@@ -34,31 +34,6 @@ unsigned char DigitOfKey(UINT key) {
     return 0;
 }
 
-// The painted text buttons with their hit ranges, inclusive at both ends. The ranges of the
-// puzzle label's two parts share x = 430; a click there runs both actions, in this order.
-struct TextButton {
-    int top;
-    int bottom;
-    int left;
-    int right;
-    void (CSuDoKuDlg::*action)();
-
-    bool Contains(CPoint point) const {
-        return point.y >= top && point.y <= bottom && point.x >= left && point.x <= right;
-    }
-};
-
-const TextButton kTextButtons[] = {
-    {500, 515, 200, 230, &CSuDoKuDlg::ClearPuzzle},
-    {500, 515, 270, 300, &CSuDoKuDlg::LoadPuzzleFile},
-    {500, 515, 340, 370, &CSuDoKuDlg::SaveCommand},
-    {500, 515, 410, 430, &CSuDoKuDlg::ShowLibraryPuzzle},
-    {500, 515, 430, 470, &CSuDoKuDlg::AskPuzzleNumber},
-    {530, 545, 10, 60, &CSuDoKuDlg::ToggleClues},
-    {530, 545, 200, 260, &CSuDoKuDlg::Solve},
-    {530, 545, 340, 400, &CSuDoKuDlg::Prove},
-};
-
 } // namespace
 
 void CSuDoKuDlg::OnLButtonDown(UINT flags, CPoint point) {
@@ -82,8 +57,8 @@ void CSuDoKuDlg::OnLButtonDown(UINT flags, CPoint point) {
 
 void CSuDoKuDlg::PressTextButtons(CPoint point) {
     for (const TextButton& button : kTextButtons) {
-        if (button.Contains(point)) {
-            (this->*button.action)();
+        if (button.clickedIn.Contains(point)) {
+            (this->*button.command)();
         }
     }
 }

@@ -12,13 +12,8 @@ const char* const kStatusFormat = "%8X-%8X: %d";
 const char* const kWarning = "NOT REAL SUDOKU 2 or more sulutions exist.";
 const char* const kCluesOn = "CLUES ON";
 const char* const kCluesOff = "CLUES OFF";
-const char* const kClear = "Clear";
-const char* const kLoad = "Load";
-const char* const kSave = "Save";
 const char* const kPuzzleLabelFormat = "17 - %d";
 const char* const kUserEntered = "User Entered";
-const char* const kSolve = "SOLVE";
-const char* const kProve = "PROVE";
 
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBoxPenColour = RGB(180, 100, 100);
@@ -42,16 +37,10 @@ constexpr int kMarkLeft = 17;
 constexpr int kMarkTop = 14;
 constexpr int kMarkPitch = 16;
 
+// The status and warning lines, left of the text buttons' first row.
+constexpr int kStatusLeft = 10;
 constexpr int kStatusTop = 500;
 constexpr int kWarningTop = 515;
-constexpr int kLowerRowTop = 530;
-constexpr int kLeftColumn = 10;
-constexpr int kClearLeft = 200;
-constexpr int kLoadLeft = 270;
-constexpr int kSaveLeft = 340;
-constexpr int kPuzzleLabelLeft = 410;
-constexpr int kSolveLeft = 200;
-constexpr int kProveLeft = 340;
 
 template <typename... Values> std::string Format(const char* format, Values... values) {
     char text[64];
@@ -156,22 +145,31 @@ void CSuDoKuDlg::DrawTexts(CDC& dc) {
     dc.SelectObject(m_fontSmall);
     dc.SetTextColor(kStatusColour);
     dc.TextOut(
-        kLeftColumn, kStatusTop,
+        kStatusLeft, kStatusTop,
         Format(kStatusFormat, m_board.IdentityCrc(), m_board.m_fingerprint, m_solutions.GetSize()));
     if (m_solutions.GetSize() > 1) {
         dc.SetTextColor(kWarningColour);
-        dc.TextOut(kLeftColumn, kWarningTop, kWarning);
+        dc.TextOut(kStatusLeft, kWarningTop, kWarning);
     }
 
     dc.SetTextColor(kStatusColour);
-    dc.TextOut(kLeftColumn, kLowerRowTop, m_showClues ? kCluesOn : kCluesOff);
-    dc.TextOut(kClearLeft, kStatusTop, kClear);
-    dc.TextOut(kLoadLeft, kStatusTop, kLoad);
-    dc.TextOut(kSaveLeft, kStatusTop, kSave);
-    const bool libraryNumber = m_puzzleNumber >= 0 && m_puzzleNumber < kPuzzleNumberCount;
-    dc.TextOut(kPuzzleLabelLeft, kStatusTop,
-               libraryNumber ? Format(kPuzzleLabelFormat, m_puzzleNumber) : kUserEntered);
-    dc.TextOut(kSolveLeft, kLowerRowTop, kSolve);
-    dc.TextOut(kProveLeft, kLowerRowTop, kProve);
+    for (const TextButton& button : kTextButtons) {
+        if (button.label != ButtonLabel::None) {
+            dc.TextOut(button.drawnAt.x, button.drawnAt.y, LabelOf(button));
+        }
+    }
     dc.SelectObject(keptFont);
+}
+
+std::string CSuDoKuDlg::LabelOf(const TextButton& button) const {
+    switch (button.label) {
+    case ButtonLabel::CluesState:
+        return m_showClues ? kCluesOn : kCluesOff;
+    case ButtonLabel::PuzzleNumber:
+        return m_puzzleNumber >= 0 && m_puzzleNumber < kPuzzleNumberCount
+                   ? Format(kPuzzleLabelFormat, m_puzzleNumber)
+                   : kUserEntered;
+    default:
+        return button.name;
+    }
 }

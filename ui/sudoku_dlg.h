@@ -8,6 +8,9 @@
 #include "sources/puzzle_file.h"
 
 #include <memory>
+#include <string>
+
+struct TextButton;
 
 // The player window: a dialog without controls that paints the board and its text buttons and
 // owns all state of the running program. The boards, the search's lists and the search itself
@@ -67,6 +70,7 @@ private:
     void DrawGrid(CDC& dc);
     void DrawTexts(CDC& dc);
     void DrawCell(CDC& dc, int c, int r);
+    std::string LabelOf(const TextButton& button) const;
     void PressTextButtons(CPoint point);
     void RunSearchWithWaitCursor();
     void BringToFront();

@@ -48,9 +48,9 @@ TEST_F(Input, TheMarginsCountAsTheFirstColumnAndRow) {
 
 TEST_F(Input, AClickOnAFilledCellOnlyDropsTheSelection) {
     ShowPuzzle(0);
-    Click(36 + 53 * 4, 36);
+    ClickCell(4, 0);
     const int paints = headless::PaintCount();
-    Click(36, 36);
+    ClickCell(0, 0);
     EXPECT_EQ(-1, Window().m_selCol);
     EXPECT_EQ(paints + 1, headless::PaintCount());
     EXPECT_EQ(5, Filled());
@@ -58,13 +58,17 @@ TEST_F(Input, AClickOnAFilledCellOnlyDropsTheSelection) {
 }
 
 TEST_F(Input, ClearAnswersItsWholeRangeAndNothingBeside) {
+    const ClickArea& clear = Button("Clear").clickedIn;
+    const CPoint middle = clear.Middle();
     for (const CPoint& outside :
-         {CPoint(199, 505), CPoint(231, 505), CPoint(215, 499), CPoint(215, 516)}) {
+         {CPoint(clear.left - 1, middle.y), CPoint(clear.right + 1, middle.y),
+          CPoint(middle.x, clear.top - 1), CPoint(middle.x, clear.bottom + 1)}) {
         ShowPuzzle(0);
         Click(outside.x, outside.y);
         EXPECT_EQ(5, Filled()) << outside.x << "," << outside.y;
     }
-    for (const CPoint& inside : {CPoint(200, 500), CPoint(230, 515)}) {
+    for (const CPoint& inside :
+         {CPoint(clear.left, clear.top), CPoint(clear.right, clear.bottom)}) {
         ShowPuzzle(0);
         Click(inside.x, inside.y);
         EXPECT_EQ(0, Filled()) << inside.x << "," << inside.y;
@@ -72,31 +76,35 @@ TEST_F(Input, ClearAnswersItsWholeRangeAndNothingBeside) {
 }
 
 TEST_F(Input, TheLabelReloadsThePuzzleAndItsNumberOpensTheBox) {
+    const ClickArea& label = Button("puzzle label").clickedIn;
+    const ClickArea& number = Button("puzzle number").clickedIn;
     ShowPuzzle(5);
     Enter(4, 0, 5);
-    Click(410, 500);
+    Click(label.left, label.top);
     EXPECT_EQ(5, Filled());
     EXPECT_TRUE(headless::Dialogs().empty());
 
     Enter(4, 0, 5);
-    // x = 430 lies in both ranges: the reload runs, then the box opens (and is cancelled).
-    Click(430, 505);
+    // The number's first column lies in both ranges: the reload runs, then the box opens (and is
+    // cancelled).
+    Click(number.left, number.top + 5);
     EXPECT_EQ(5, Filled());
     ASSERT_EQ(1u, headless::Dialogs().size());
     EXPECT_EQ(static_cast<UINT>(IDD_ABOUTBOX), headless::Dialogs()[0].templateId);
 
-    Click(470, 515);
+    Click(number.right, number.bottom);
     EXPECT_EQ(2u, headless::Dialogs().size());
-    Click(471, 515);
+    Click(number.right + 1, number.bottom);
     EXPECT_EQ(2u, headless::Dialogs().size());
 }
 
 TEST_F(Input, CluesTwiceRestoresTheDisplay) {
-    Click(10, 530);
+    const ClickArea& clues = Button("CLUES").clickedIn;
+    Click(clues.left, clues.top);
     EXPECT_TRUE(Window().m_showClues);
-    Click(60, 545);
+    Click(clues.right, clues.bottom);
     EXPECT_FALSE(Window().m_showClues);
-    Click(61, 545);
+    Click(clues.right + 1, clues.bottom);
     EXPECT_FALSE(Window().m_showClues);
 }
 
@@ -104,21 +112,21 @@ TEST_F(Input, SaveOffersTheBoardEvenAfterAnEarlierCancel) {
     ShowPuzzle(0);
     Window().m_offerSave = false;
     Window().m_stopAtFirst = false;
-    Click(355, 507);
+    Press("Save");
     ASSERT_EQ(1u, headless::FileDialogs().size());
     EXPECT_FALSE(headless::FileDialogs()[0].open);
     EXPECT_TRUE(Window().m_stopAtFirst);
     // The default answer cancels the dialog.
     EXPECT_FALSE(Window().m_offerSave);
 
-    Click(285, 507);
+    Press("Load");
     ASSERT_EQ(2u, headless::FileDialogs().size());
     EXPECT_TRUE(headless::FileDialogs()[1].open);
 }
 
 TEST_F(Input, SolveFindsOneSolutionWithoutACautionAndOffersItOnce) {
     ShowPuzzle(0);
-    Click(230, 537);
+    Press("SOLVE");
     EXPECT_TRUE(headless::MessageBoxes().empty());
     EXPECT_EQ(1, Window().m_solutions.GetSize());
     EXPECT_TRUE(Window().m_board.IsSolved());
@@ -130,7 +138,7 @@ TEST_F(Input, SolveFindsOneSolutionWithoutACautionAndOffersItOnce) {
 
 TEST_F(Input, ProveCautionsFirstAndFlagsASecondSolution) {
     ShowPuzzle(0);
-    Click(370, 540);
+    Press("PROVE");
     ASSERT_EQ(1u, headless::MessageBoxes().size());
     EXPECT_EQ("Caution non-valid puzzles may take a while to process, please be patient.",
               headless::MessageBoxes()[0].text);
@@ -150,15 +158,15 @@ TEST_F(Input, DuringASearchClicksAreDroppedAndKeysOnlyRepaint) {
         EXPECT_TRUE(headless::WaitCursorShown());
         const int paints = headless::PaintCount();
         const std::size_t defaulted = headless::DefaultedMessages().size();
-        Click(36 + 53 * 4, 36);
-        RightClick(36, 36);
+        ClickCell(4, 0);
+        RightClickCell(0, 0);
         EXPECT_EQ(-1, Window().m_selCol);
         EXPECT_EQ(paints, headless::PaintCount());
         EXPECT_EQ(defaulted, headless::DefaultedMessages().size());
         Key('5');
         EXPECT_EQ(paints + 1, headless::PaintCount());
     });
-    Click(230, 537);
+    Press("SOLVE");
     EXPECT_TRUE(ranDuringSearch);
     EXPECT_EQ(1, Window().m_solutions.GetSize());
 }
@@ -167,14 +175,14 @@ TEST_F(Input, TheNumberBoxLoadsAPuzzleUnderARunningSearch) {
     ShowPuzzle(0);
     headless::ScriptDialog({IDD_ABOUTBOX, {{IDC_PUZZLE_NUMBER, "7"}}, IDOK});
     headless::PostMessage(Window(), WM_SYSCOMMAND, IDM_ABOUTBOX);
-    Click(230, 537);
+    Press("SOLVE");
     EXPECT_EQ(7, Window().m_puzzleNumber);
     EXPECT_FALSE(Window().m_searching);
 }
 
 TEST_F(Input, RightClickTakesAGivenOutOfTheStartAsWell) {
     ShowPuzzle(0);
-    RightClick(36, 36);
+    RightClickCell(0, 0);
     EXPECT_EQ(0, Window().m_board.Value(0, 0));
     EXPECT_EQ(0, Window().m_start.Value(0, 0));
     EXPECT_FALSE(Window().m_startSaved);
@@ -183,8 +191,8 @@ TEST_F(Input, RightClickTakesAGivenOutOfTheStartAsWell) {
 TEST_F(Input, RightClickTakesAnEnteredDigitOutOfTheBoardOnly) {
     ShowPuzzle(0);
     Enter(4, 0, 5);
-    Click(36 + 53 * 5, 36);
-    RightClick(36 + 53 * 4, 36);
+    ClickCell(5, 0);
+    RightClickCell(4, 0);
     EXPECT_EQ(0, Window().m_board.Value(4, 0));
     EXPECT_EQ(1, Window().m_start.Value(0, 0));
     EXPECT_TRUE(Window().m_startSaved);
@@ -192,15 +200,15 @@ TEST_F(Input, RightClickTakesAnEnteredDigitOutOfTheBoardOnly) {
 }
 
 TEST_F(Input, MainAndKeypadDigitsFillTheSelectedCellAndOtherKeysDoNot) {
-    Click(36, 36);
+    ClickCell(0, 0);
     Key(VK_NUMPAD0 + 7);
     EXPECT_EQ(7, Window().m_board.Value(0, 0));
     for (UINT key : {UINT('0'), VK_NUMPAD0, UINT('A'), UINT(VK_NUMPAD9 + 1)}) {
-        Click(36 + 53, 36);
+        ClickCell(1, 0);
         Key(key);
         EXPECT_EQ(0, Window().m_board.Value(1, 0)) << key;
     }
-    Click(36 + 53, 36);
+    ClickCell(1, 0);
     Key('9');
     EXPECT_EQ(9, Window().m_board.Value(1, 0));
 }
@@ -214,7 +222,7 @@ TEST_F(Input, AKeyWithoutSelectionOnlyRepaints) {
 
 TEST_F(Input, ARefusedDigitIsDroppedSilentlyWithTheSelection) {
     ShowPuzzle(0);
-    Click(36 + 53 * 4, 36);
+    ClickCell(4, 0);
     Key('1');
     EXPECT_EQ(0, Window().m_board.Value(4, 0));
     EXPECT_TRUE(headless::MessageBoxes().empty());
@@ -223,7 +231,7 @@ TEST_F(Input, ARefusedDigitIsDroppedSilentlyWithTheSelection) {
 
 TEST_F(Input, TheLastDigitShowsFinishedBeforeTheRepaintThatStillFramesTheCell) {
     FillAllButLastCell();
-    Click(36 + 53 * 8, 36 + 53 * 8);
+    ClickCell(8, 8);
     const int paints = headless::PaintCount();
     Key(static_cast<UINT>('0' + SolvedDigit(8, 8)));
     ASSERT_EQ(1u, headless::MessageBoxes().size());

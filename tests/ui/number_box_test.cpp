@@ -67,7 +67,7 @@ TEST_F(NumberBox, CancelChangesNothing) {
 
 TEST_F(NumberBox, OpensFromTheNumberInThePuzzleLabel) {
     Type("9");
-    Click(450, 505);
+    Press("puzzle number");
     EXPECT_EQ(9, Window().m_puzzleNumber);
 }
 

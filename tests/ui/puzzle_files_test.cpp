@@ -10,12 +10,12 @@ class PuzzleFiles : public WindowTest {
 protected:
     void Save(const std::string& path) {
         headless::ScriptFileDialog({true, path});
-        Click(355, 507);
+        Press("Save");
     }
 
     void Load(const std::string& path) {
         headless::ScriptFileDialog({true, path});
-        Click(285, 507);
+        Press("Load");
     }
 
     void LoadBytes(const std::vector<unsigned char>& bytes) {
@@ -68,7 +68,7 @@ TEST_F(PuzzleFiles, DialogsUseTheFilterExtensionAndFolder) {
 
 TEST_F(PuzzleFiles, ProposedNameHasOnePairUntilTheBoardLeavesItsStart) {
     ShowPuzzle(0);
-    Click(355, 507);
+    Press("Save");
     const CBoard& board = Window().m_board;
     char expected[64];
     std::snprintf(expected, sizeof expected, "%8X-%8X.sud", board.IdentityCrc(),
@@ -78,7 +78,7 @@ TEST_F(PuzzleFiles, ProposedNameHasOnePairUntilTheBoardLeavesItsStart) {
 
     const CBoard start = Window().m_board;
     Enter(4, 0, 5);
-    Click(355, 507);
+    Press("Save");
     std::snprintf(expected, sizeof expected, "%8X-%8X - %8X-%8X.sud", start.IdentityCrc(),
                   start.m_fingerprint, board.IdentityCrc(), board.m_fingerprint);
     EXPECT_EQ(expected, ProposedName());
@@ -88,9 +88,9 @@ TEST_F(PuzzleFiles, ProposedNameHasOnePairUntilTheBoardLeavesItsStart) {
 TEST_F(PuzzleFiles, AfterClearTheStartPairIsThatOfTheEarlierPuzzle) {
     ShowPuzzle(0);
     const Crc32 earlierCrc = Window().m_start.IdentityCrc();
-    Click(215, 507);
+    Press("Clear");
     Enter(0, 0, 4);
-    Click(355, 507);
+    Press("Save");
     char prefix[16];
     std::snprintf(prefix, sizeof prefix, "%8X-", earlierCrc);
     EXPECT_EQ(0u, ProposedName().find(prefix));
@@ -100,7 +100,7 @@ TEST_F(PuzzleFiles, AfterClearTheStartPairIsThatOfTheEarlierPuzzle) {
 TEST_F(PuzzleFiles, ACancelledSaveWritesNothingAndStopsFurtherOffers) {
     ShowPuzzle(0);
     headless::ScriptFileDialog({false, m_folder.File("no.sud")});
-    Click(355, 507);
+    Press("Save");
     EXPECT_FALSE(Window().m_offerSave);
     EXPECT_FALSE(FileExists(m_folder.File("no.sud")));
     // The search's offers are then silent.
@@ -120,7 +120,7 @@ TEST_F(PuzzleFiles, EveryOfferBringsTheWindowToTheFrontFirst) {
 TEST_F(PuzzleFiles, ACancelledLoadLeavesAnEmptyBoardAndTheNumber) {
     ShowPuzzle(10);
     headless::ScriptFileDialog({false, ""});
-    Click(285, 507);
+    Press("Load");
     EXPECT_TRUE(std::all_of(std::begin(Window().m_board.m_value),
                             std::end(Window().m_board.m_value),
                             [](unsigned char v) { return v == 0; }));

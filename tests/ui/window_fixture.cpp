@@ -3,6 +3,8 @@
 #include "made_up_library.h"
 
 #include <cstring>
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -31,8 +33,28 @@ void WindowTest::Click(int x, int y) {
     headless::SendMessage(*m_window, WM_LBUTTONDOWN, 0, MAKELPARAM(x, y));
 }
 
-void WindowTest::RightClick(int x, int y) {
-    headless::SendMessage(*m_window, WM_RBUTTONDOWN, 0, MAKELPARAM(x, y));
+namespace {
+
+CPoint MiddleOfCell(int c, int r) {
+    return CPoint(kBoardOrigin + kCellPitch * c + kCellPitch / 2,
+                  kBoardOrigin + kCellPitch * r + kCellPitch / 2);
+}
+
+} // namespace
+
+void WindowTest::ClickCell(int c, int r) {
+    const CPoint middle = MiddleOfCell(c, r);
+    Click(middle.x, middle.y);
+}
+
+void WindowTest::RightClickCell(int c, int r) {
+    const CPoint middle = MiddleOfCell(c, r);
+    headless::SendMessage(*m_window, WM_RBUTTONDOWN, 0, MAKELPARAM(middle.x, middle.y));
+}
+
+void WindowTest::Press(const char* button) {
+    const CPoint middle = Button(button).clickedIn.Middle();
+    Click(middle.x, middle.y);
 }
 
 void WindowTest::Key(UINT key) {
@@ -40,7 +62,7 @@ void WindowTest::Key(UINT key) {
 }
 
 void WindowTest::Enter(int c, int r, int digit) {
-    Click(36 + 53 * c, 36 + 53 * r);
+    ClickCell(c, r);
     Key(static_cast<UINT>('0' + digit));
 }
 
@@ -62,6 +84,14 @@ const headless::DrawOp* WindowTest::TextAt(int x, int y) const {
         }
     }
     return found;
+}
+
+const TextButton& Button(const char* name) {
+    const TextButton* button = FindTextButton(name);
+    if (!button) {
+        throw std::invalid_argument(std::string("no text button named ") + name);
+    }
+    return *button;
 }
 
 int SolvedDigit(int c, int r) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/headless/headless.h"
+#include "ui/layout.h"
 #include "ui/sudoku_dlg.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,11 @@ protected:
 
     void ShowPuzzle(int number);
     void Click(int x, int y);
-    void RightClick(int x, int y);
+    // Clicks the middle of cell (c, r), with the left or the right button.
+    void ClickCell(int c, int r);
+    void RightClickCell(int c, int r);
+    // Clicks the middle of the text button of that name (ui/layout.h).
+    void Press(const char* button);
     void Key(UINT key);
     // Selects cell (c, r) by a click in its middle and types a digit.
     void Enter(int c, int r, int digit);
@@ -33,6 +38,9 @@ private:
     std::unique_ptr<CSuDoKuDlg> m_window;
     std::unique_ptr<headless::AttachedWindow> m_attached;
 };
+
+// The text button of that name in the window's layout.
+const TextButton& Button(const char* name);
 
 // A solved grid: the digit of (c, r).
 int SolvedDigit(int c, int r);

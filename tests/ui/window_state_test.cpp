@@ -61,7 +61,7 @@ TEST_F(ClearPuzzle, EmptiesBoardsAndListsButKeepsHashesNumberAndCount) {
     Window().m_solutions.Add(1);
     Window().m_visited.Add(2);
     Window().m_solutionCount = 1;
-    Click(36, 36 + 53);
+    ClickCell(0, 1);
     const Crc32 shownCrc = Window().m_board.IdentityCrc();
     const Crc32 startFingerprint = Window().m_start.m_fingerprint;
     const int paints = headless::PaintCount();
@@ -124,8 +124,9 @@ TEST_F(LibraryPuzzle, TheSmallestNumberLeavesTheWindowClearedAndUserEntered) {
     EXPECT_FALSE(Window().m_startSaved);
     Window().Invalidate();
     Window().UpdateWindow();
-    ASSERT_NE(nullptr, TextAt(410, 500));
-    EXPECT_EQ("User Entered", TextAt(410, 500)->text);
+    const PixelPoint label = Button("puzzle label").drawnAt;
+    ASSERT_NE(nullptr, TextAt(label.x, label.y));
+    EXPECT_EQ("User Entered", TextAt(label.x, label.y)->text);
 }
 
 } // namespace
