@@ -81,6 +81,17 @@ void CSuDoKuDlg::OnPaint() {
     CDialog::OnPaint();
 }
 
+// Everything visible is drawn by OnPaint; the background is only erased as the platform erases it.
+BOOL CSuDoKuDlg::OnEraseBkgnd(CDC* dc) {
+    CDialog::OnEraseBkgnd(dc);
+    return TRUE;
+}
+
+// The picture shown while the minimised window is dragged.
+HCURSOR CSuDoKuDlg::OnQueryDragIcon() {
+    return m_hIcon;
+}
+
 void CSuDoKuDlg::DrawGrid(CDC& dc) {
     CPen boxPen(PS_SOLID, 2, kBoxPenColour);
     CPen selectionPen(PS_SOLID, 2, kSelectionPenColour);

@@ -51,17 +51,24 @@ public:
     CMessageDrain m_messageDrain;
 
 protected:
+    // The message handlers, by the file that holds them.
+    // ui/startup.cpp
     BOOL OnInitDialog() override;
-    void OnOK() override;
+    // ui/system_menu.cpp
     void OnSysCommand(UINT id, LPARAM lParam) override;
+    // ui/painting.cpp
     void OnPaint() override;
+    BOOL OnEraseBkgnd(CDC* dc) override;
     HCURSOR OnQueryDragIcon() override;
+    // ui/input.cpp
     void OnLButtonDown(UINT flags, CPoint point) override;
     void OnRButtonDown(UINT flags, CPoint point) override;
     void OnKeyDown(UINT key, UINT repeatCount, UINT flags) override;
-    BOOL OnEraseBkgnd(CDC* dc) override;
+    // ui/closing.cpp
+    void OnOK() override;
     void OnClose() override;
 
+    // The search's hooks (ui/sudoku_dlg.cpp).
     bool DrainMessages() override;
     void InvalidateAndUpdate() override;
 
