@@ -33,8 +33,6 @@ void CPuzzleSearch::RunSearch() {
     InvalidateAndUpdate();
 }
 
-// The levels live on the heap, so the depth, which grows with the positions visited, is
-// bounded by memory rather than by the thread's stack.
 void CPuzzleSearch::SearchLevel() {
     m_levels.clear();
     m_levels.emplace_back();
