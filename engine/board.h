@@ -44,6 +44,12 @@ constexpr CellPos CellOfValueIndex(int index) {
     return {index / 9, index % 9};
 }
 
+// The cell at place index of the reading order.
+constexpr CellPos CellOfReadingIndex(int index) {
+    assert(index >= 0 && index < 81);
+    return {index % 9, index / 9};
+}
+
 // One Sudoku position. A plain value: positions are copied by assignment.
 struct CBoard {
     // The flag of digit d in cell (c, r) at FlagIndex(c, r, d): 1 = still allowed.

@@ -56,9 +56,9 @@ void CPuzzleSearch::SearchLevel() {
             ReturnFromLevel();
             continue;
         }
-        const int cell = m_levels.back().cell;
+        const CellPos cell = CellOfReadingIndex(m_levels.back().cell);
         const unsigned char d = m_levels.back().digit++;
-        TryDigit(cell % 9, cell / 9, d);
+        TryDigit(cell.col, cell.row, d);
         if (m_returning) {
             m_returning = false;
             ReturnFromLevel();

@@ -57,8 +57,9 @@ protected:
     virtual void SavePuzzleFile() = 0;
 
 private:
-    // One level of the search: the cell it stands on (row by row), the next digit to try there,
-    // and the position it handed down to the level below.
+    // One level of the search: the cell it stands on (its place in the reading order: the cells
+    // are tried row by row), the next digit to try there, and the position it handed down to the
+    // level below.
     struct Level {
         int cell = 0;
         unsigned char digit = 0; // 0: the cell has not been entered yet
