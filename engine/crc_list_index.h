@@ -1,7 +1,7 @@
 #pragma once
 
-#include "crc.h"
 #include "base/array.h"
+#include "crc.h"
 
 #include <unordered_set>
 

@@ -1,5 +1,5 @@
-#include "framework/dc.h"
 #include "framework/dialog.h"
+#include "framework/dc.h"
 
 namespace {
 

@@ -29,7 +29,8 @@ protected:
     LibraryStatus CheckFile(const std::string& path) {
         CurrentFolder inFolder(m_folder.Path());
         m_read.assign(m_library.size(), 0);
-        return ReadLibraryFile(path, m_read.data(), m_library.size(), CrcOf(m_library.data(), m_library.size()));
+        return ReadLibraryFile(path, m_read.data(), m_library.size(),
+                               CrcOf(m_library.data(), m_library.size()));
     }
 
     std::vector<unsigned char> WithProgramInFront() const {
