@@ -5,8 +5,8 @@ struct CPoint {
     int x = 0;
     int y = 0;
 
-    CPoint() = default;
-    CPoint(int xValue, int yValue) : x(xValue), y(yValue) {}
+    constexpr CPoint() = default;
+    constexpr CPoint(int xValue, int yValue) : x(xValue), y(yValue) {}
 };
 
 struct CRect {

@@ -11,12 +11,6 @@
 constexpr int kBoardOrigin = 10;
 constexpr int kCellPitch = 53;
 
-// A point of the client area.
-struct PixelPoint {
-    int x;
-    int y;
-};
-
 // The pixels that answer a click, inclusive at both ends.
 struct ClickArea {
     int left;
@@ -43,14 +37,14 @@ enum class ButtonLabel {
 struct TextButton {
     const char* name;
     ButtonLabel label;
-    PixelPoint drawnAt;
+    CPoint drawnAt;
     ClickArea clickedIn;
     void (CSuDoKuDlg::*command)();
 };
 
 // In the order the labels are drawn and the areas tested. The areas of the puzzle label's two
 // parts share x = 430: a click there presses both, the reload first.
-inline const TextButton kTextButtons[] = {
+inline constexpr TextButton kTextButtons[] = {
     {"CLUES", ButtonLabel::CluesState, {10, 530}, {10, 530, 60, 545}, &CSuDoKuDlg::ToggleClues},
     {"Clear", ButtonLabel::Name, {200, 500}, {200, 500, 230, 515}, &CSuDoKuDlg::ClearPuzzle},
     {"Load", ButtonLabel::Name, {270, 500}, {270, 500, 300, 515}, &CSuDoKuDlg::LoadPuzzleFile},

@@ -124,7 +124,7 @@ TEST_F(LibraryPuzzle, TheSmallestNumberLeavesTheWindowClearedAndUserEntered) {
     EXPECT_FALSE(Window().m_startSaved);
     Window().Invalidate();
     Window().UpdateWindow();
-    const PixelPoint label = Button("puzzle label").drawnAt;
+    const CPoint label = Button("puzzle label").drawnAt;
     ASSERT_NE(nullptr, TextAt(label.x, label.y));
     EXPECT_EQ("User Entered", TextAt(label.x, label.y)->text);
 }
