@@ -9,6 +9,7 @@ packages=(
     wine wine64 fonts-wine                                 # running the Windows programs
     xvfb xauth xdotool imagemagick                         # the window tests on a virtual display
     git unzip                                              # the version tests, the downloadable zip
+    clang libclang-rt-14-dev                               # the libFuzzer tree (scripts/fuzz.sh)
 )
 
 missing=()

@@ -34,4 +34,5 @@ failed=0
 run_ctest build/native || failed=1
 run_ctest build/win32 || failed=1
 run_ctest build/asan || failed=1
+scripts/fuzz.sh 30 || failed=1
 exit $failed
