@@ -37,8 +37,8 @@ CliRun RunCli(const std::string& arguments, const std::string& input) {
     const std::string inputPath = testing::TempDir() + "kestrova_cli_input.txt";
     const std::string outputPath = testing::TempDir() + "kestrova_cli_output.txt";
     std::ofstream(inputPath, std::ios::binary) << input;
-    const int status = RunProgram(std::string(KESTROVA_CLI) + " " + arguments + " < " +
-                                  inputPath + " > " + outputPath);
+    const int status = RunProgram(std::string(KESTROVA_CLI) + " " + arguments + " < " + inputPath +
+                                  " > " + outputPath);
     std::ifstream output(outputPath, std::ios::binary);
     std::stringstream text;
     text << output.rdbuf();
