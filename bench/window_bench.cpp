@@ -418,8 +418,8 @@ Spread PercentileOver(const std::vector<Puzzle>& puzzles, const Samples& samples
 
 void PrintPuzzles(const std::vector<Puzzle>& puzzles, const Samples& samples) {
     std::printf("\nPROVE in the window and by the engine, least of %d runs (ms)\n", kRuns);
-    std::printf("%-12s %7s %9s %9s %9s %6s %7s %9s %9s  %-8s\n", "puzzle", "number", "shown",
-                "click", "engine", "ratio", "paints", "painting", "drains", "digest");
+    std::printf("%-12s %7s %9s %9s %9s %6s %7s %9s %9s  %s\n", "puzzle", "number", "shown", "click",
+                "engine", "ratio", "paints", "painting", "drains", "digest");
     for (std::size_t i = 0; i < puzzles.size(); ++i) {
         if (puzzles[i].kind == "random") {
             continue;
