@@ -400,18 +400,24 @@ double LeastOver(const Samples& samples, std::size_t i, SampleFigure figure) {
     return least;
 }
 
-// A percentile of a figure over the library puzzles of each run, spread over the runs.
+// A percentile of a figure over the library puzzles of one run.
+double PercentileOfRun(const std::vector<Puzzle>& puzzles, const std::vector<Sample>& run,
+                       SampleFigure figure, double fraction) {
+    std::vector<double> values;
+    for (std::size_t i = 0; i < puzzles.size(); ++i) {
+        if (puzzles[i].number >= 0) {
+            values.push_back(figure(run[i]));
+        }
+    }
+    return Percentile(values, fraction);
+}
+
+// That percentile in each run, spread over the runs.
 Spread PercentileOver(const std::vector<Puzzle>& puzzles, const Samples& samples,
                       SampleFigure figure, double fraction) {
     std::vector<double> perRun;
     for (const std::vector<Sample>& run : samples) {
-        std::vector<double> values;
-        for (std::size_t i = 0; i < puzzles.size(); ++i) {
-            if (puzzles[i].number >= 0) {
-                values.push_back(figure(run[i]));
-            }
-        }
-        perRun.push_back(Percentile(values, fraction));
+        perRun.push_back(PercentileOfRun(puzzles, run, figure, fraction));
     }
     return bench::SpreadOf(perRun);
 }
@@ -451,9 +457,8 @@ Spread RatioOver(const std::vector<Puzzle>& puzzles, const Samples& samples, Sam
                  double fraction) {
     std::vector<double> ratios;
     for (const std::vector<Sample>& run : samples) {
-        const Samples one = {run};
-        ratios.push_back(PercentileOver(puzzles, one, window, fraction).min /
-                         PercentileOver(puzzles, one, EngineMs, fraction).min);
+        ratios.push_back(PercentileOfRun(puzzles, run, window, fraction) /
+                         PercentileOfRun(puzzles, run, EngineMs, fraction));
     }
     return bench::SpreadOf(ratios);
 }
