@@ -3,6 +3,14 @@
 # appended), kestrova-cli.exe, README.txt and LICENSE.txt, and SHA256SUMS beside it.
 install(TARGETS Kestrova kestrova-cli RUNTIME DESTINATION .)
 
+# The shipped programs carry neither the debug sections nor the symbol table that the static
+# runtime brings (a Debug or RelWithDebInfo tree keeps them for the debugger), and no link time
+# in their header: one commit always links to the same bytes.
+foreach(program Kestrova kestrova-cli)
+    target_link_options(${program} PRIVATE
+        $<$<NOT:$<CONFIG:Debug,RelWithDebInfo>>:-s> -Wl,--no-insert-timestamp)
+endforeach()
+
 # Windows users read these in whatever editor is at hand: CR LF line ends.
 set(text_dir ${CMAKE_BINARY_DIR}/packaging)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/README.txt.in ${text_dir}/README.txt
