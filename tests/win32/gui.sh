@@ -532,16 +532,16 @@ case_package() {
     [[ $version =~ ^kestrova-cli\ ([0-9]+\.[0-9]+\.[0-9]+)( \(commit [0-9a-f]+(-dirty)?\))?$ ]] ||
         fail "kestrova-cli --version printed '$version'"
     version=${BASH_REMATCH[1]}
-    local program file
-    for program in "Kestrova.exe|Kestrova Sudoku player and solver" \
+    local shipped file
+    for shipped in "Kestrova.exe|Kestrova Sudoku player and solver" \
         "kestrova-cli.exe|Kestrova command-line solver"; do
-        file=${program%%|*}
+        file=${shipped%%|*}
         helper version "Z:$home/$file" >"$work/version"
         cat "$work/version"
         grep -qxF "fixed $version.0 $version.0" "$work/version" || fail "$file: the fixed file and product versions are not $version.0"
         grep -qxF "string FileVersion|$version" "$work/version" || fail "$file: FileVersion is not $version"
         grep -qxF "string ProductVersion|$version" "$work/version" || fail "$file: ProductVersion is not $version"
-        grep -qxF "string FileDescription|${program#*|}" "$work/version" || fail "$file: FileDescription is not ${program#*|}"
+        grep -qxF "string FileDescription|${shipped#*|}" "$work/version" || fail "$file: FileDescription is not ${shipped#*|}"
         ! grep -q '|$' "$work/version" || fail "$file: a property is empty"
     done
     [ "$(basename "$zip")" = "Kestrova-$version-win64.zip" ] || fail "the zip's name does not carry $version"
