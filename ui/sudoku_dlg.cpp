@@ -40,7 +40,8 @@ void CSuDoKuDlg::FitToDpi() {
 }
 
 // The window goes where the platform suggests, and is then sized from the layout, since the
-// suggested size is the old one scaled and may be a pixel off.
+// suggested size is the old one scaled and may be a pixel off. The message is not handed on:
+// the dialog manager would size the window from its template again.
 void CSuDoKuDlg::OnDpiChanged(UINT, const CRect& suggested) {
     SetWindowPos(nullptr, suggested.left, suggested.top, suggested.Width(), suggested.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
