@@ -95,8 +95,8 @@ bool CFile::Open(const std::string& path, OpenMode mode) {
     Close();
     m_writable = mode != modeRead;
     const std::wstring platformPath = PlatformPath(path);
-    HANDLE file = CreateFileW(platformPath.c_str(), AccessOf(mode), 0, nullptr,
-                              DispositionOf(mode), FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(platformPath.c_str(), AccessOf(mode), 0, nullptr, DispositionOf(mode),
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         Failed();
         // The platform refuses a read-only file as it refuses a file of someone else's.

@@ -90,8 +90,9 @@ TEST_P(SavePermissions, ChangesOnlyWhatTheUserMayWriteAndKeepsTheFileItself) {
     EXPECT_EQ(before.st_uid, after.st_uid);
     EXPECT_EQ(before.st_nlink, after.st_nlink);
     EXPECT_EQ(save.symbolicLink, std::filesystem::is_symlink(path));
-    EXPECT_EQ(path == file ? 1 : 2, std::distance(std::filesystem::directory_iterator(folder.Path()),
-                                                  std::filesystem::directory_iterator()));
+    EXPECT_EQ(path == file ? 1 : 2,
+              std::distance(std::filesystem::directory_iterator(folder.Path()),
+                            std::filesystem::directory_iterator()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, SavePermissions, ::testing::ValuesIn(kCases),
