@@ -83,6 +83,12 @@ bool IsReadOnly(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
+bool IsReadOnly(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION information;
+    return GetFileInformationByHandle(file, &information) &&
+           (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY);
+}
+
 bool MoveTo(HANDLE file, long long position) {
     LARGE_INTEGER distance;
     distance.QuadPart = position;
@@ -103,6 +109,13 @@ bool CFile::Open(const std::string& path, OpenMode mode) {
         if (m_error == FileError::denied && m_writable && IsReadOnly(platformPath)) {
             m_error = FileError::readOnly;
         }
+        return false;
+    }
+    // The platform refuses it by itself, but not every implementation of it does for a user whom
+    // file permissions do not bind.
+    if (mode == modeReadWrite && IsReadOnly(file)) {
+        CloseHandle(file);
+        m_error = FileError::readOnly;
         return false;
     }
     m_handle = reinterpret_cast<std::intptr_t>(file);
