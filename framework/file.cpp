@@ -32,6 +32,17 @@ bool CFile::Cut(long long length) {
     return !FailsForTest(stepCut) && CutOnPlatform(length);
 }
 
+const char* CFile::DeniedText() const {
+    switch (m_mode) {
+    case modeRead:
+        return "you may not read this file";
+    case modeReadWrite:
+        return "you may not write to this file";
+    default:
+        return "you may not make a new file in this folder";
+    }
+}
+
 std::string CFile::ErrorText() const {
     switch (m_error) {
     case FileError::none:
@@ -39,7 +50,7 @@ std::string CFile::ErrorText() const {
     case FileError::notFound:
         return "there is no such file or folder";
     case FileError::denied:
-        return m_writable ? "you may not write to this file" : "you may not read this file";
+        return DeniedText();
     case FileError::readOnly:
         return "the file is read-only";
     case FileError::inUse:

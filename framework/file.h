@@ -57,12 +57,14 @@ private:
     bool Failed();
     // Whether the test seam makes step fail now.
     bool FailsForTest(Step step);
+    // Why the platform refused the open, in the words of what it was asked for.
+    const char* DeniedText() const;
     std::string PlatformErrorText() const;
 
     // The platform's handle or descriptor; -1 is no file on both backends.
     static constexpr std::intptr_t kNoFile = -1;
     std::intptr_t m_handle = kNoFile;
-    bool m_writable = false;
+    OpenMode m_mode = modeRead;
     FileError m_error = FileError::none;
     int m_platformError = 0;
 };

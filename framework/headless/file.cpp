@@ -67,11 +67,11 @@ bool IsReadOnly(const std::string& path) {
 
 bool CFile::Open(const std::string& path, OpenMode mode) {
     Close();
-    m_writable = mode != modeRead;
+    m_mode = mode;
     const int descriptor = ::open(path.c_str(), FlagsOf(mode) | O_CLOEXEC, 0644);
     if (descriptor < 0) {
         Failed();
-        if (m_error == FileError::denied && m_writable && IsReadOnly(path)) {
+        if (m_error == FileError::denied && mode == modeReadWrite && IsReadOnly(path)) {
             m_error = FileError::readOnly;
         }
         return false;

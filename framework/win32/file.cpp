@@ -99,14 +99,14 @@ bool MoveTo(HANDLE file, long long position) {
 
 bool CFile::Open(const std::string& path, OpenMode mode) {
     Close();
-    m_writable = mode != modeRead;
+    m_mode = mode;
     const std::wstring platformPath = PlatformPath(path);
     HANDLE file = CreateFileW(platformPath.c_str(), AccessOf(mode), 0, nullptr, DispositionOf(mode),
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         Failed();
         // The platform refuses a read-only file as it refuses a file of someone else's.
-        if (m_error == FileError::denied && m_writable && IsReadOnly(platformPath)) {
+        if (m_error == FileError::denied && mode == modeReadWrite && IsReadOnly(platformPath)) {
             m_error = FileError::readOnly;
         }
         return false;

@@ -83,7 +83,8 @@ TEST_F(PlatformFiles, AReadOnlyFileIsRefusedAndALinkedOneWrittenUnderBothNames) 
     SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-// The files file_tests.sh made, each 81 fours, with what saving over them as the user gives.
+// The files file_tests.sh made, each 81 fours, in a folder of the other owner, with what saving
+// over them as the user gives.
 TEST(SaveCases, OnlyWhatTheUserMayWriteIsWritten) {
     const char* folder = std::getenv("KESTROVA_SAVE_CASES");
     if (!folder) {
@@ -102,6 +103,7 @@ TEST(SaveCases, OnlyWhatTheUserMayWriteIsWritten) {
         {"read-only.sud", "the file is read-only"},
         {"symbolic-link.sud", ""},
         {"hard-link.sud", ""},
+        {"new.sud", "you may not make a new file in this folder"},
     };
     for (const auto& save : cases) {
         const fs::path path = fs::u8path(folder) / fs::u8path(save.name);
