@@ -27,10 +27,15 @@ make_file() {
 run=("$root/cmake/wine-run.sh")
 if [ "$(id -u)" = 0 ]; then
     owner=$user
+    # The user runs copies, since a tree under root's home is closed to others; and keeps its
+    # prefix in the tree only where it can reach it.
+    cp "$root/cmake/wine-run.sh" "$tests" "$work/"
+    tests=$work/$(basename "$tests")
     mkdir -p "$folder"
     chown -R "$user:" "$folder"
-    run=(setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups
-         env HOME="$folder" USER="$user" "${run[@]}")
+    as_user=(setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups)
+    "${as_user[@]}" test -w "$folder" || { folder=$work/wine-user; mkdir -m 755 "$folder"; chown "$user:" "$folder"; }
+    run=("${as_user[@]}" env HOME="$folder" USER="$user" "$work/wine-run.sh")
 
     cases=$work/cases
     mkdir -m 755 "$cases" "$cases/sticky"
@@ -54,9 +59,11 @@ make_file "$work/read-only/board.sud" "$owner" 644
 chmod 555 "$work/read-only"
 export KESTROVA_READ_ONLY_FOLDER="Z:${work//\//\\}\\read-only"
 
-listing() { (cd "$work" && find . -printf '%p %M %u %i %n %l\n' | sort); }
+listing() { (cd "$work" && find read-only ${cases:+cases} -printf '%p %M %u %i %n %l\n' | sort); }
 before=$(listing)
 "${run[@]}" "$folder/prefix" "$tests"
+# Its Wine server ends before the folders go.
+[ -z "${as_user+x}" ] || "${as_user[@]}" env WINEPREFIX="$folder/prefix" /usr/lib/wine/wineserver -w
 after=$(listing)
 if [ -n "${KESTROVA_SAVE_CASES:-}" ]; then
     for refused in others-600 others-640 others-644 read-only; do
