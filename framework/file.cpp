@@ -1,32 +1,65 @@
 #include "framework/file.h"
 
-#include <cstdio>
-#include <random>
-
 namespace {
 
-// A name holds 32 random bits, so a clash with an existing file is rare and taken for what it
-// is after a few tries: a folder that takes no new file.
-constexpr int kTemporaryNameTries = 8;
-
-std::string TemporaryName() {
-    static std::random_device random;
-    char name[32];
-    std::snprintf(name, sizeof name, "~kestrova-%08x.tmp", static_cast<unsigned>(random()));
-    return name;
-}
+// The step the test seam makes fail next; -1 while no test asked for one.
+int g_failingStep = -1;
 
 } // namespace
 
-bool CFile::OpenTemporaryBeside(const std::string& path, std::string& temporaryPath) {
-    const std::string folder = FolderOf(path);
-    for (int attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
-        // Created only when nothing of that name exists: no file of the user's is ever touched.
-        const std::string candidate = folder + TemporaryName();
-        if (Open(candidate, modeCreateNew)) {
-            temporaryPath = candidate;
-            return true;
-        }
+void CFile::FailNextForTest(Step step) {
+    g_failingStep = step;
+}
+
+bool CFile::FailsForTest(Step step) {
+    if (g_failingStep != step) {
+        return false;
     }
-    return false;
+    g_failingStep = -1;
+    m_error = FileError::diskFull;
+    return true;
+}
+
+bool CFile::Write(const void* buffer, std::size_t count) {
+    return !FailsForTest(stepWrite) && WriteOnPlatform(buffer, count);
+}
+
+bool CFile::Flush() {
+    return !FailsForTest(stepFlush) && FlushOnPlatform();
+}
+
+bool CFile::Cut(long long length) {
+    return !FailsForTest(stepCut) && CutOnPlatform(length);
+}
+
+const char* CFile::DeniedText() const {
+    switch (m_mode) {
+    case modeRead:
+        return "you may not read this file";
+    case modeReadWrite:
+        return "you may not write to this file";
+    default:
+        return "you may not make a new file in this folder";
+    }
+}
+
+std::string CFile::ErrorText() const {
+    switch (m_error) {
+    case FileError::none:
+        return {};
+    case FileError::notFound:
+        return "there is no such file or folder";
+    case FileError::denied:
+        return DeniedText();
+    case FileError::readOnly:
+        return "the file is read-only";
+    case FileError::inUse:
+        return "another program is using this file";
+    case FileError::exists:
+        return "something of that name is already there";
+    case FileError::diskFull:
+        return "the disk is full";
+    default:
+        return PlatformErrorText();
+    }
 }

@@ -17,7 +17,15 @@ const char* const kCrcError = "Please download Kestrova.exe again. CRC32 Error."
 LibraryStatus ReadLibraryFile(const std::string& path, unsigned char* buffer, std::size_t length,
                               Crc32 expectedCrc) {
     CFile file;
-    if (!file.Open(path, CFile::modeRead) || !file.SeekFromEnd(static_cast<long long>(length))) {
+    if (!file.Open(path, CFile::modeRead)) {
+        return LibraryStatus::UnknownError;
+    }
+    return ReadLibrary(file, buffer, length, expectedCrc);
+}
+
+LibraryStatus ReadLibrary(CFile& file, unsigned char* buffer, std::size_t length,
+                          Crc32 expectedCrc) {
+    if (!file.SeekFromEnd(static_cast<long long>(length))) {
         return LibraryStatus::UnknownError;
     }
     const long long read = file.Read(buffer, length);

@@ -16,10 +16,15 @@ constexpr int kPuzzleNumberCount = 8 * kLibraryLineCount;
 
 enum class LibraryStatus { Good, UnknownError, LengthError, CrcError };
 
+class CFile;
+
 // Reads the last length bytes of the file at path into buffer and checks their CRC. The file
 // is opened without sharing.
 LibraryStatus ReadLibraryFile(const std::string& path, unsigned char* buffer, std::size_t length,
                               Crc32 expectedCrc);
+// The same from a file already open, for a caller that tells a file it cannot open apart.
+LibraryStatus ReadLibrary(CFile& file, unsigned char* buffer, std::size_t length,
+                          Crc32 expectedCrc);
 
 // The message the user gets for a failed check.
 const char* LibraryErrorText(LibraryStatus status);

@@ -15,39 +15,50 @@ namespace {
 const char* const kShortNameFormat = "%8X-%8X.sud";
 const char* const kLongNameFormat = "%8X-%8X - %8X-%8X.sud";
 
-bool WriteValues(CFile& file, const PuzzleFileValues& values) {
-    const bool written = file.Write(values, kPuzzleFileLength) && file.Flush();
-    return file.Close() && written;
+// One sequence for a new file and an old one: the cut ends a longer old file after the values.
+bool PutValues(CFile& file, const PuzzleFileValues& values) {
+    return file.Write(values, kPuzzleFileLength) && file.Flush() && file.Cut(kPuzzleFileLength);
 }
 
-// Only where nothing of that name exists, or where the platform cannot tell what is there, so
-// that such a file is never overwritten.
-bool WriteNewFile(const std::string& path, const PuzzleFileValues& values) {
+bool WriteNewFile(const std::string& path, const PuzzleFileValues& values, std::string& whyNot) {
     CFile file;
     if (!file.Open(path, CFile::modeCreateNew)) {
+        whyNot = file.ErrorText();
         return false;
     }
-    if (WriteValues(file, values)) {
+    if (PutValues(file, values) && file.Close()) {
         return true;
     }
+    whyNot = file.ErrorText();
+    file.Close();
     CFile::Remove(path);
     return false;
 }
 
-// The new bytes go to a temporary file beside the old one, which they replace only once they are
-// on the disk: a failed write leaves the old file whole.
-bool ReplaceFileContents(const std::string& path, const PuzzleFileValues& values) {
-    CFile file;
-    std::string temporary;
-    if (!file.OpenTemporaryBeside(path, temporary)) {
-        // A folder that takes no new file still lets its files be written; the old bytes cannot
-        // be kept aside then.
-        return file.Open(path, CFile::modeCreate) && WriteValues(file, values);
+// Puts the bytes a file started with back, and its length when it was shorter than the values.
+void PutBack(CFile& file, const unsigned char* old, long long oldLength) {
+    if (file.SeekToStart() && file.Write(old, static_cast<std::size_t>(oldLength)) &&
+        (oldLength == static_cast<long long>(kPuzzleFileLength) || file.Cut(oldLength))) {
+        file.Flush();
     }
-    if (WriteValues(file, values) && CFile::Replace(temporary, path)) {
+}
+
+// Written over the file's own bytes, so that the file itself stays, with everything the platform
+// keeps on it. Its first bytes are kept aside until the new ones are on the disk.
+bool OverwriteFile(CFile& file, const PuzzleFileValues& values, std::string& whyNot) {
+    unsigned char old[kPuzzleFileLength];
+    const long long oldLength = file.Read(old, sizeof old);
+    if (oldLength < 0 || !file.SeekToStart()) {
+        whyNot = file.ErrorText();
+        return false;
+    }
+    if (PutValues(file, values) && file.Close()) {
         return true;
     }
-    CFile::Remove(temporary);
+    whyNot = file.ErrorText();
+    if (file.IsOpen()) {
+        PutBack(file, old, oldLength);
+    }
     return false;
 }
 
@@ -62,17 +73,16 @@ bool ReadPuzzleFile(const std::string& path, PuzzleFileValues& values) {
     return file.Read(values, kPuzzleFileLength) >= 0;
 }
 
-bool WritePuzzleFile(const std::string& path, const PuzzleFileValues& values) {
-    CFileStatus target;
-    if (!CFile::GetStatus(path, target)) {
-        return WriteNewFile(path, values);
+bool WritePuzzleFile(const std::string& path, const PuzzleFileValues& values, std::string& whyNot) {
+    CFile file;
+    if (file.Open(path, CFile::modeReadWrite)) {
+        return OverwriteFile(file, values, whyNot);
     }
-    // A read-only file is protected by its user. A file with a second name would be parted from
-    // it by the replace. The file a link leads to is replaced, not the link.
-    if (target.m_readOnly || target.m_names > 1) {
+    if (file.Error() != FileError::notFound) {
+        whyNot = file.ErrorText();
         return false;
     }
-    return ReplaceFileContents(target.m_realPath, values);
+    return WriteNewFile(path, values, whyNot);
 }
 
 std::string ProposedFileName(const CBoard& start, const CBoard& board) {

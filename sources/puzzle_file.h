@@ -21,11 +21,12 @@ extern const char* const kPuzzleFileFolder;
 // file read as empty. False when the file cannot be opened or read.
 bool ReadPuzzleFile(const std::string& path, PuzzleFileValues& values);
 
-// Writes the 81 bytes to path and forces them to the disk. An existing file is replaced only
-// once the new bytes are on the disk, where its folder takes new files, and keeps its attributes;
-// a read-only file, or one with a second name, is refused. A file that was not there before is
-// not left half-written.
-bool WritePuzzleFile(const std::string& path, const PuzzleFileValues& values);
+// Writes the 81 bytes over the start of the file at path, forces them to the disk and cuts the
+// file after them. The file itself stays, with its owner, permissions, links and attributes;
+// one the user may not write, or a read-only one, is refused. A new file is made only where
+// nothing of that name exists. A failed write leaves an existing file as it was and no new one
+// behind. On failure whyNot says why, in plain words.
+bool WritePuzzleFile(const std::string& path, const PuzzleFileValues& values, std::string& whyNot);
 
 // The name offered for saving board: its identity CRC and fingerprint, each as "%8X", preceded
 // by the pair of start when start's identity CRC differs.

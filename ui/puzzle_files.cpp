@@ -1,6 +1,8 @@
 #include "sudoku_dlg.h"
 
+#include "framework/app.h"
 #include "framework/file_dialog.h"
+#include "framework/message_box.h"
 #include "framework/wait_cursor.h"
 
 #include <cstring>
@@ -36,7 +38,13 @@ void CSuDoKuDlg::SavePuzzleFile() {
     dialog.m_initialDir = kPuzzleFileFolder;
     if (dialog.DoModal() == IDOK) {
         std::memcpy(m_fileBuffer, m_board.m_value, sizeof m_fileBuffer);
-        WritePuzzleFile(dialog.GetPathName(), m_fileBuffer);
+        std::string whyNot;
+        if (!WritePuzzleFile(dialog.GetPathName(), m_fileBuffer, whyNot)) {
+            // A save that fails in silence would leave the user believing the puzzle is kept.
+            AfxMessageBox(
+                (AfxGetAppName() + " could not save " + dialog.GetPathName() + ": " + whyNot + ".")
+                    .c_str());
+        }
     } else {
         // Further solutions of the same search are not offered.
         m_offerSave = false;

@@ -1,8 +1,7 @@
 #include "framework/file.h"
 
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -18,25 +17,73 @@ int FlagsOf(CFile::OpenMode mode) {
     switch (mode) {
     case CFile::modeRead:
         return O_RDONLY;
-    case CFile::modeCreate:
-        return O_RDWR | O_CREAT;
+    case CFile::modeReadWrite:
+        return O_RDWR;
     default:
         return O_RDWR | O_CREAT | O_EXCL;
     }
+}
+
+FileError ErrorOf(int code) {
+    switch (code) {
+    case ENOENT:
+    case ENOTDIR:
+        return FileError::notFound;
+    case EACCES:
+    case EPERM:
+        return FileError::denied;
+    case EROFS:
+        return FileError::readOnly;
+    case EWOULDBLOCK:
+        return FileError::inUse;
+    case EEXIST:
+        return FileError::exists;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return FileError::diskFull;
+    default:
+        return FileError::other;
+    }
+}
+
+// Without write permission for anyone, a file counts as read-only, as the Windows backend under
+// Wine sees it; then even a user whom the permissions do not bind leaves it alone.
+bool IsReadOnly(const struct stat& file) {
+    return (file.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+bool IsReadOnly(int descriptor) {
+    struct stat file;
+    return ::fstat(descriptor, &file) == 0 && IsReadOnly(file);
+}
+
+bool IsReadOnly(const std::string& path) {
+    struct stat file;
+    return ::stat(path.c_str(), &file) == 0 && IsReadOnly(file);
 }
 
 } // namespace
 
 bool CFile::Open(const std::string& path, OpenMode mode) {
     Close();
+    m_mode = mode;
     const int descriptor = ::open(path.c_str(), FlagsOf(mode) | O_CLOEXEC, 0644);
     if (descriptor < 0) {
+        Failed();
+        if (m_error == FileError::denied && mode == modeReadWrite && IsReadOnly(path)) {
+            m_error = FileError::readOnly;
+        }
         return false;
     }
-    // An exclusive lock stands in for the platform's open without sharing; a file is truncated
-    // only once the lock is held.
-    if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0 ||
-        (mode == modeCreate && ::ftruncate(descriptor, 0) != 0)) {
+    // An exclusive lock stands in for the platform's open without sharing.
+    if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+        Failed();
+        ::close(descriptor);
+        return false;
+    }
+    if (mode == modeReadWrite && IsReadOnly(descriptor)) {
+        m_error = FileError::readOnly;
         ::close(descriptor);
         return false;
     }
@@ -44,12 +91,16 @@ bool CFile::Open(const std::string& path, OpenMode mode) {
     return true;
 }
 
+bool CFile::SeekToStart() {
+    return ::lseek(DescriptorOf(m_handle), 0, SEEK_SET) == 0 || Failed();
+}
+
 bool CFile::SeekFromEnd(long long distance) {
     struct stat status;
     if (::fstat(DescriptorOf(m_handle), &status) != 0 || status.st_size < distance) {
         return false;
     }
-    return ::lseek(DescriptorOf(m_handle), -distance, SEEK_END) >= 0;
+    return ::lseek(DescriptorOf(m_handle), -distance, SEEK_END) >= 0 || Failed();
 }
 
 long long CFile::Read(void* buffer, std::size_t count) {
@@ -58,6 +109,7 @@ long long CFile::Read(void* buffer, std::size_t count) {
     while (total < count) {
         const ssize_t read = ::read(DescriptorOf(m_handle), bytes + total, count - total);
         if (read < 0) {
+            Failed();
             return -1;
         }
         if (read == 0) {
@@ -68,59 +120,46 @@ long long CFile::Read(void* buffer, std::size_t count) {
     return static_cast<long long>(total);
 }
 
-bool CFile::Write(const void* buffer, std::size_t count) {
+bool CFile::WriteOnPlatform(const void* buffer, std::size_t count) {
     const auto* bytes = static_cast<const char*>(buffer);
     std::size_t total = 0;
     while (total < count) {
         const ssize_t written = ::write(DescriptorOf(m_handle), bytes + total, count - total);
         if (written <= 0) {
-            return false;
+            return Failed();
         }
         total += static_cast<std::size_t>(written);
     }
     return true;
 }
 
-bool CFile::Flush() {
-    return ::fsync(DescriptorOf(m_handle)) == 0;
+bool CFile::FlushOnPlatform() {
+    return ::fsync(DescriptorOf(m_handle)) == 0 || Failed();
+}
+
+bool CFile::CutOnPlatform(long long length) {
+    return ::ftruncate(DescriptorOf(m_handle), static_cast<off_t>(length)) == 0 || Failed();
 }
 
 bool CFile::Close() {
     if (!IsOpen()) {
         return false;
     }
-    const bool closed = ::close(DescriptorOf(m_handle)) == 0;
+    const bool closed = ::close(DescriptorOf(m_handle)) == 0 || Failed();
     m_handle = kNoFile;
     return closed;
-}
-
-// Without write permission for anyone, a file counts as read-only, as the Windows backend under
-// Wine sees it.
-bool CFile::GetStatus(const std::string& path, CFileStatus& status) {
-    struct stat file;
-    char realPath[PATH_MAX];
-    if (::stat(path.c_str(), &file) != 0 || !::realpath(path.c_str(), realPath)) {
-        return false;
-    }
-    status.m_readOnly = (file.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
-    status.m_names = static_cast<unsigned>(file.st_nlink);
-    status.m_realPath = realPath;
-    return true;
-}
-
-// The file's permissions stand for its attributes.
-bool CFile::Replace(const std::string& source, const std::string& target) {
-    struct stat replaced;
-    return ::stat(target.c_str(), &replaced) == 0 &&
-           ::chmod(source.c_str(), replaced.st_mode & 07777) == 0 &&
-           std::rename(source.c_str(), target.c_str()) == 0;
 }
 
 bool CFile::Remove(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
 }
 
-std::string CFile::FolderOf(const std::string& path) {
-    const std::size_t separator = path.rfind('/');
-    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+bool CFile::Failed() {
+    m_platformError = errno;
+    m_error = ErrorOf(m_platformError);
+    return false;
+}
+
+std::string CFile::PlatformErrorText() const {
+    return std::strerror(m_platformError);
 }

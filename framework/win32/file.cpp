@@ -4,6 +4,7 @@
 #include "utf16.h"
 
 #include <cwchar>
+#include <cwctype>
 
 namespace {
 
@@ -30,8 +31,7 @@ std::wstring FullPath(const std::wstring& path) {
 }
 
 // The path as the platform itself would read it, marked so that no length limit applies below
-// the platform's own maximum: a temporary file beside a target of 250 characters passes
-// MAX_PATH. A name the platform reads as a device stays one.
+// the platform's own maximum. A name the platform reads as a device stays one.
 std::wstring PlatformPath(const std::string& path) {
     const std::wstring wide = ToUtf16(path);
     if (IsLiteral(wide)) {
@@ -47,136 +47,151 @@ std::wstring PlatformPath(const std::string& path) {
     return StartsWith(full, L"\\\\") ? L"\\\\?\\UNC\\" + full.substr(2) : L"\\\\?\\" + full;
 }
 
-// The name under which the platform knows the open file, links resolved; empty when it has none.
-std::wstring FinalPath(HANDLE file) {
-    std::wstring path(GetFinalPathNameByHandleW(file, nullptr, 0, FILE_NAME_NORMALIZED), L'\0');
-    const DWORD length = GetFinalPathNameByHandleW(
-        file, path.data(), static_cast<DWORD>(path.size()), FILE_NAME_NORMALIZED);
-    path.resize(length < path.size() ? length : 0);
-    return path;
-}
-
-// The path of the file itself, links resolved; empty when that cannot be known. Some file systems
-// name no final path: the path given then serves, unless it is a link, which must not be
-// replaced by a file of its own.
-std::wstring RealPath(HANDLE file, const std::wstring& path) {
-    const std::wstring final = FinalPath(file);
-    if (!final.empty()) {
-        return final;
-    }
-    return GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT ? std::wstring() : path;
-}
-
 DWORD AccessOf(CFile::OpenMode mode) {
     return mode == CFile::modeRead ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
 }
 
 DWORD DispositionOf(CFile::OpenMode mode) {
-    switch (mode) {
-    case CFile::modeRead:
-        return OPEN_EXISTING;
-    case CFile::modeCreate:
-        return OPEN_ALWAYS;
+    return mode == CFile::modeCreateNew ? CREATE_NEW : OPEN_EXISTING;
+}
+
+FileError ErrorOf(DWORD code) {
+    switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return FileError::notFound;
+    case ERROR_ACCESS_DENIED:
+        return FileError::denied;
+    case ERROR_WRITE_PROTECT:
+        return FileError::readOnly;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return FileError::inUse;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return FileError::exists;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return FileError::diskFull;
     default:
-        return CREATE_NEW;
+        return FileError::other;
     }
+}
+
+bool IsReadOnly(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+bool IsReadOnly(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION information;
+    return GetFileInformationByHandle(file, &information) &&
+           (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY);
+}
+
+bool MoveTo(HANDLE file, long long position) {
+    LARGE_INTEGER distance;
+    distance.QuadPart = position;
+    return SetFilePointerEx(file, distance, nullptr, FILE_BEGIN) != 0;
 }
 
 } // namespace
 
 bool CFile::Open(const std::string& path, OpenMode mode) {
     Close();
-    HANDLE file = CreateFileW(PlatformPath(path).c_str(), AccessOf(mode), 0, nullptr,
-                              DispositionOf(mode), FILE_ATTRIBUTE_NORMAL, nullptr);
+    m_mode = mode;
+    const std::wstring platformPath = PlatformPath(path);
+    HANDLE file = CreateFileW(platformPath.c_str(), AccessOf(mode), 0, nullptr, DispositionOf(mode),
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
+        Failed();
+        // The platform refuses a read-only file as it refuses a file of someone else's.
+        if (m_error == FileError::denied && mode == modeReadWrite && IsReadOnly(platformPath)) {
+            m_error = FileError::readOnly;
+        }
         return false;
     }
-    // Truncated after opening, not created anew: that would reset the file's attributes, and is
-    // refused for a hidden file.
-    if (mode == modeCreate && !SetEndOfFile(file)) {
+    // The platform refuses it by itself, but not every implementation of it does for a user whom
+    // file permissions do not bind.
+    if (mode == modeReadWrite && IsReadOnly(file)) {
         CloseHandle(file);
+        m_error = FileError::readOnly;
         return false;
     }
     m_handle = reinterpret_cast<std::intptr_t>(file);
     return true;
 }
 
+bool CFile::SeekToStart() {
+    return MoveTo(HandleOf(m_handle), 0) || Failed();
+}
+
 bool CFile::SeekFromEnd(long long distance) {
     LARGE_INTEGER move;
     move.QuadPart = -distance;
-    return SetFilePointerEx(HandleOf(m_handle), move, nullptr, FILE_END) != 0;
+    return SetFilePointerEx(HandleOf(m_handle), move, nullptr, FILE_END) != 0 || Failed();
 }
 
 long long CFile::Read(void* buffer, std::size_t count) {
     DWORD read = 0;
     if (!ReadFile(HandleOf(m_handle), buffer, static_cast<DWORD>(count), &read, nullptr)) {
+        Failed();
         return -1;
     }
     return read;
 }
 
-bool CFile::Write(const void* buffer, std::size_t count) {
+bool CFile::WriteOnPlatform(const void* buffer, std::size_t count) {
     DWORD written = 0;
-    return WriteFile(HandleOf(m_handle), buffer, static_cast<DWORD>(count), &written, nullptr) &&
-           written == count;
+    if (!WriteFile(HandleOf(m_handle), buffer, static_cast<DWORD>(count), &written, nullptr)) {
+        return Failed();
+    }
+    // A short write without an error is what a full disk gives.
+    if (written != count) {
+        m_error = FileError::diskFull;
+        return false;
+    }
+    return true;
 }
 
-bool CFile::Flush() {
-    return FlushFileBuffers(HandleOf(m_handle)) != 0;
+bool CFile::FlushOnPlatform() {
+    return FlushFileBuffers(HandleOf(m_handle)) != 0 || Failed();
+}
+
+bool CFile::CutOnPlatform(long long length) {
+    return (MoveTo(HandleOf(m_handle), length) && SetEndOfFile(HandleOf(m_handle))) || Failed();
 }
 
 bool CFile::Close() {
     if (!IsOpen()) {
         return false;
     }
-    const bool closed = CloseHandle(HandleOf(m_handle)) != 0;
+    const bool closed = CloseHandle(HandleOf(m_handle)) != 0 || Failed();
     m_handle = kNoFile;
     return closed;
-}
-
-bool CFile::GetStatus(const std::string& path, CFileStatus& status) {
-    const std::wstring platformPath = PlatformPath(path);
-    // Opened for its attributes only, which succeeds while the file is held open elsewhere.
-    HANDLE file = CreateFileW(platformPath.c_str(), FILE_READ_ATTRIBUTES,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    BY_HANDLE_FILE_INFORMATION information;
-    const bool known = GetFileInformationByHandle(file, &information) != 0;
-    const std::wstring realPath = RealPath(file, platformPath);
-    CloseHandle(file);
-    if (!known || realPath.empty()) {
-        return false;
-    }
-    status.m_readOnly = (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
-    status.m_names = information.nNumberOfLinks;
-    status.m_realPath = ToUtf8(realPath);
-    return true;
-}
-
-bool CFile::Replace(const std::string& source, const std::string& target) {
-    const std::wstring replaced = PlatformPath(target);
-    const DWORD attributes = GetFileAttributesW(replaced.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES ||
-        !ReplaceFileW(replaced.c_str(), PlatformPath(source).c_str(), nullptr,
-                      REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
-        return false;
-    }
-    // The platform's replace carries the attributes over itself, but not every implementation
-    // of it does.
-    if (GetFileAttributesW(replaced.c_str()) != attributes) {
-        SetFileAttributesW(replaced.c_str(), attributes);
-    }
-    return true;
 }
 
 bool CFile::Remove(const std::string& path) {
     return DeleteFileW(PlatformPath(path).c_str()) != 0;
 }
 
-std::string CFile::FolderOf(const std::string& path) {
-    const std::size_t separator = path.find_last_of("\\/:");
-    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+bool CFile::Failed() {
+    m_platformError = static_cast<int>(GetLastError());
+    m_error = ErrorOf(static_cast<DWORD>(m_platformError));
+    return false;
+}
+
+// The platform's own sentence, without its full stop, to follow a colon.
+std::string CFile::PlatformErrorText() const {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, static_cast<DWORD>(m_platformError), 0, reinterpret_cast<wchar_t*>(&text), 0,
+        nullptr);
+    std::wstring words(text, length);
+    LocalFree(text);
+    while (!words.empty() && (words.back() == L'.' || std::iswspace(words.back()))) {
+        words.pop_back();
+    }
+    return words.empty() ? "error " + std::to_string(m_platformError) : ToUtf8(words);
 }

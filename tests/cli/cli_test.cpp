@@ -1,9 +1,13 @@
 // kestrova-cli as a user runs it: input handling, output order and exit statuses.
 #include "run_program.h"
+#include "test_files.h"
 #include "tools/cli/puzzle_input.h"
+
+#include "framework/file.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -31,24 +35,35 @@ TEST(PuzzleInput, SkipsBlankAndCommentLinesAndReportsBadOnes) {
 struct CliRun {
     int status;
     std::string out;
+    std::string err;
 };
+
+std::string TextOf(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
 
 CliRun RunCli(const std::string& arguments, const std::string& input) {
     const std::string inputPath = testing::TempDir() + "kestrova_cli_input.txt";
     const std::string outputPath = testing::TempDir() + "kestrova_cli_output.txt";
+    const std::string errorPath = testing::TempDir() + "kestrova_cli_errors.txt";
     std::ofstream(inputPath, std::ios::binary) << input;
     const int status = RunProgram(std::string(KESTROVA_CLI) + " " + arguments + " < " + inputPath +
-                                  " > " + outputPath);
-    std::ifstream output(outputPath, std::ios::binary);
-    std::stringstream text;
-    text << output.rdbuf();
-    return {status, text.str()};
+                                      " > " + outputPath,
+                                  errorPath);
+    return {status, TextOf(outputPath), TextOf(errorPath)};
 }
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
+        // Standard error is a text stream on Windows.
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
         lines.push_back(line);
     }
     return lines;
@@ -80,6 +95,52 @@ TEST(KestrovaCli, ExitStatusTellsSkippedLinesFromUsageErrors) {
     EXPECT_EQ(2, RunCli("-j 0 solve", "").status);
     EXPECT_EQ(2, RunCli("solve a b", "").status);
     EXPECT_EQ(0, RunCli("--help", "").status);
+}
+
+// Writes a file under a UTF-8 name through the program's own file access, which takes such
+// names on every platform.
+void WriteFileNamed(const std::string& path, const std::string& bytes) {
+    CFile file;
+    ASSERT_TRUE(file.Open(path, CFile::modeCreateNew)) << path;
+    ASSERT_TRUE(file.Write(bytes.data(), bytes.size()));
+}
+
+// Names outside the ANSI code page and inside it but not ASCII, files that cannot be opened, and
+// a puzzle whose givens conflict.
+TEST(KestrovaCli, OpensFilesByTheirOwnNamesAndTellsWhatIsWrong) {
+    const std::string folder = testing::TempDir() + "kestrova-cli-\u0444\u0430\u0439\u043B\u044B/";
+    std::filesystem::remove_all(std::filesystem::u8path(folder));
+    std::filesystem::create_directories(std::filesystem::u8path(folder + "caf\u00E9"));
+    const std::string puzzles = folder + "\u043F\u0430\u0437\u043B.txt";
+    const std::string library = folder + "caf\u00E9/Kestrova.exe";
+    const std::string missing = folder + "missing.txt";
+    WriteFileNamed(puzzles, kPuzzle + "\n" + "2" + kPuzzle.substr(1) + "\n");
+    WriteFileNamed(library, TextOf(KESTROVA_LIBRARY_TEXT));
+
+    struct Case {
+        std::string arguments;
+        int status;
+        std::size_t outLines;
+        std::string err; // the first line of standard error
+    };
+    const Case cases[] = {
+        {"solve \"" + puzzles + "\"", 0, 3,
+         "kestrova-cli: warning: line 2: 1 given(s) conflict with earlier ones and are left out"},
+        {"library --from \"" + library + "\" 0", 0, 2, ""},
+        {"solve \"" + missing + "\"", 2, 0,
+         "kestrova-cli: cannot open " + missing + ": there is no such file or folder"},
+        {"library --from \"" + missing + "\" 0", 2, 0,
+         "kestrova-cli: cannot open " + missing + ": there is no such file or folder"},
+        {"library --from \"" + puzzles + "\" 0", 2, 0,
+         "kestrova-cli: " + puzzles + " does not end with this program's puzzle library"},
+    };
+    for (const Case& run : cases) {
+        const CliRun result = RunCli(run.arguments, "");
+        EXPECT_EQ(run.status, result.status) << run.arguments;
+        EXPECT_EQ(run.err, Lines(result.err).empty() ? "" : Lines(result.err)[0]) << run.arguments;
+        EXPECT_EQ(run.outLines, Lines(result.out).size()) << run.arguments;
+    }
+    std::filesystem::remove_all(std::filesystem::u8path(folder));
 }
 
 } // namespace

@@ -7,16 +7,16 @@
 
 namespace {
 
-TEST(File, ReplaceKeepsThePermissionsOfTheReplacedFile) {
+// Not even a user whom the permissions do not bind (root) writes a file nobody may write.
+TEST(File, AFileNobodyMayWriteIsRefusedAsReadOnly) {
     TempFolder folder;
     const std::string path = folder.File("kept");
     WriteBytes(path, {9});
-    ASSERT_EQ(0, ::chmod(path.c_str(), 0600));
-    WriteBytes(folder.File("other"), {8});
-    ASSERT_TRUE(CFile::Replace(folder.File("other"), path));
-    struct stat replaced;
-    ASSERT_EQ(0, ::stat(path.c_str(), &replaced));
-    EXPECT_EQ(0600u, replaced.st_mode & 0777);
+    ASSERT_EQ(0, ::chmod(path.c_str(), 0444));
+    CFile file;
+    EXPECT_FALSE(file.Open(path, CFile::modeReadWrite));
+    EXPECT_EQ("the file is read-only", file.ErrorText());
+    EXPECT_TRUE(file.Open(path, CFile::modeRead));
 }
 
 } // namespace

@@ -13,8 +13,8 @@ TEST(File, AnOpenFileCannotBeOpenedAgain) {
     ASSERT_TRUE(first.Open(path, CFile::modeRead));
     CFile second;
     EXPECT_FALSE(second.Open(path, CFile::modeRead));
-    EXPECT_FALSE(second.Open(path, CFile::modeCreate));
-    // The refused create did not truncate the file.
+    EXPECT_FALSE(second.Open(path, CFile::modeReadWrite));
+    EXPECT_EQ("another program is using this file", second.ErrorText());
     first.Close();
     EXPECT_EQ((std::vector<unsigned char>{1, 2, 3}), ReadBytes(path));
     EXPECT_TRUE(second.Open(path, CFile::modeRead));
@@ -34,23 +34,25 @@ TEST(File, SeeksFromTheEndOnlyWithinTheFile) {
     EXPECT_EQ(5, tail[1]);
 }
 
-TEST(File, CreateTruncatesCreateNewRefusesAndReplaceTakesTheOtherFilesBytes) {
+TEST(File, ReadWriteKeepsTheBytesUntilCutAndCreateNewRefusesWhatExists) {
     TempFolder folder;
-    const std::string path = folder.File("new");
+    const std::string path = folder.File("old");
     WriteBytes(path, {9, 9, 9, 9});
     {
         CFile file;
-        ASSERT_TRUE(file.Open(path, CFile::modeCreate));
+        ASSERT_TRUE(file.Open(path, CFile::modeReadWrite));
         const unsigned char bytes[] = {7};
         EXPECT_TRUE(file.Write(bytes, 1));
         EXPECT_TRUE(file.Flush());
-        EXPECT_FALSE(CFile().Open(path, CFile::modeCreateNew));
+        EXPECT_TRUE(file.Cut(2));
+        CFile other;
+        EXPECT_FALSE(other.Open(folder.File("new"), CFile::modeReadWrite));
+        EXPECT_EQ(FileError::notFound, other.Error());
     }
-    EXPECT_EQ((std::vector<unsigned char>{7}), ReadBytes(path));
-    WriteBytes(folder.File("other"), {8});
-    EXPECT_TRUE(CFile::Replace(folder.File("other"), path));
-    EXPECT_EQ((std::vector<unsigned char>{8}), ReadBytes(path));
-    EXPECT_FALSE(FileExists(folder.File("other")));
+    EXPECT_EQ((std::vector<unsigned char>{7, 9}), ReadBytes(path));
+    CFile file;
+    EXPECT_FALSE(file.Open(path, CFile::modeCreateNew));
+    EXPECT_EQ("something of that name is already there", file.ErrorText());
 }
 
 } // namespace

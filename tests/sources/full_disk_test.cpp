@@ -21,13 +21,15 @@ TEST(PuzzleFileWrite, AFailedWriteKeepsTheOldFileWholeAndLeavesNoNewOne) {
     const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &half);
     PuzzleFileValues values = {};
-    const bool replaced = WritePuzzleFile(folder.File("board.sud"), values);
-    const bool created = WritePuzzleFile(folder.File("new.sud"), values);
+    std::string whyNot;
+    const bool replaced = WritePuzzleFile(folder.File("board.sud"), values, whyNot);
+    const bool created = WritePuzzleFile(folder.File("new.sud"), values, whyNot);
     ::setrlimit(RLIMIT_FSIZE, &unlimited);
     std::signal(SIGXFSZ, previousSignal);
 
     EXPECT_FALSE(replaced);
     EXPECT_FALSE(created);
+    EXPECT_EQ("the disk is full", whyNot);
     EXPECT_EQ(old, ReadBytes(folder.File("board.sud")));
     EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder.Path()),
                                std::filesystem::directory_iterator()));

@@ -1,5 +1,7 @@
 #include "sources/puzzle_file.h"
 
+#include "framework/file.h"
+
 #include "test_files.h"
 
 #include <gtest/gtest.h>
@@ -41,25 +43,73 @@ TEST(PuzzleFileRead, FailsForAMissingFile) {
     EXPECT_FALSE(ReadPuzzleFile(folder.File("none.sud"), values));
 }
 
-TEST(PuzzleFileWrite, ReplacesAnExistingFileWithExactly81Bytes) {
+// A save over no file, a shorter file and a longer one, each once as it goes and once with each
+// step that puts bytes on the disk failing: a success leaves exactly the 81 values, a failure
+// the folder as it was, and nothing else is ever left beside the file.
+struct SaveCase {
+    std::size_t oldLength; // 0: no file yet
+    int failingStep;       // a CFile::Step, or -1 for none
+};
+
+class PuzzleFileSave : public ::testing::TestWithParam<SaveCase> {};
+
+TEST_P(PuzzleFileSave, WritesExactlyTheValuesOrLeavesEverythingAsItWas) {
+    const SaveCase& save = GetParam();
     TempFolder folder;
     const std::string path = folder.File("board.sud");
-    WriteBytes(path, std::vector<unsigned char>(200, 1));
+    const std::vector<unsigned char> old(save.oldLength, 4);
+    if (!old.empty()) {
+        WriteBytes(path, old);
+    }
     PuzzleFileValues values;
     for (std::size_t i = 0; i < kPuzzleFileLength; ++i) {
         values[i] = static_cast<unsigned char>(i % 10);
     }
-    ASSERT_TRUE(WritePuzzleFile(path, values));
-    EXPECT_EQ(std::vector<unsigned char>(std::begin(values), std::end(values)), ReadBytes(path));
-    // Nothing is left beside it.
-    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder.Path()),
-                               std::filesystem::directory_iterator()));
+    if (save.failingStep >= 0) {
+        CFile::FailNextForTest(static_cast<CFile::Step>(save.failingStep));
+    }
+    std::string whyNot;
+    const bool saved = WritePuzzleFile(path, values, whyNot);
+
+    EXPECT_EQ(save.failingStep < 0, saved);
+    if (saved) {
+        EXPECT_EQ(std::vector<unsigned char>(std::begin(values), std::end(values)),
+                  ReadBytes(path));
+    } else {
+        EXPECT_EQ("the disk is full", whyNot);
+        EXPECT_EQ(!old.empty(), FileExists(path));
+        EXPECT_EQ(old, old.empty() ? old : ReadBytes(path));
+    }
+    EXPECT_EQ(saved || !old.empty() ? 1 : 0,
+              std::distance(std::filesystem::directory_iterator(folder.Path()),
+                            std::filesystem::directory_iterator()));
 }
+
+std::vector<SaveCase> SaveCases() {
+    std::vector<SaveCase> cases;
+    for (std::size_t oldLength : {0, 10, 200}) {
+        for (int step : {-1, int{CFile::stepWrite}, int{CFile::stepFlush}, int{CFile::stepCut}}) {
+            cases.push_back({oldLength, step});
+        }
+    }
+    return cases;
+}
+
+std::string CaseName(const ::testing::TestParamInfo<SaveCase>& info) {
+    const char* const steps[] = {"Write", "Flush", "Cut"};
+    return "Old" + std::to_string(info.param.oldLength) + "Failing" +
+           (info.param.failingStep < 0 ? "Nothing" : steps[info.param.failingStep]);
+}
+
+INSTANTIATE_TEST_SUITE_P(OldFileAndFailingStep, PuzzleFileSave, ::testing::ValuesIn(SaveCases()),
+                         CaseName);
 
 TEST(PuzzleFileWrite, FailsIntoAMissingFolderWithoutLeavingAnything) {
     TempFolder folder;
     PuzzleFileValues values = {};
-    EXPECT_FALSE(WritePuzzleFile(folder.File("missing/board.sud"), values));
+    std::string whyNot;
+    EXPECT_FALSE(WritePuzzleFile(folder.File("missing/board.sud"), values, whyNot));
+    EXPECT_EQ("there is no such file or folder", whyNot);
     EXPECT_FALSE(FileExists(folder.File("missing")));
 }
 

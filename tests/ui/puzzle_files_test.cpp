@@ -2,7 +2,11 @@
 
 #include "test_files.h"
 
+#include "framework/app.h"
+#include "framework/file.h"
+
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace {
 
@@ -115,6 +119,33 @@ TEST_F(PuzzleFiles, EveryOfferBringsTheWindowToTheFrontFirst) {
                                         "SetWindowPos self 0 0 0 0 0x243", "FlashUntilInFront"}),
               headless::PlacementCalls(Window()));
     EXPECT_TRUE(headless::FileDialogs().empty());
+}
+
+TEST_F(PuzzleFiles, EachFailedSaveOfASearchIsToldAndTheSearchGoesOn) {
+    ShowPuzzle(0);
+    const std::string readOnly = m_folder.File("read-only.sud");
+    WriteBytes(readOnly, {4});
+    ::chmod(readOnly.c_str(), 0444);
+    headless::ScriptFileDialog({true, readOnly});
+    headless::ScriptFileDialog({true, m_folder.File("new.sud")});
+    // The first save is refused before it writes, so the second one meets the failing write.
+    CFile::FailNextForTest(CFile::stepWrite);
+    Press("PROVE");
+
+    EXPECT_EQ(2, Window().m_solutions.GetSize());
+    EXPECT_EQ(2u, headless::FileDialogs().size());
+    ASSERT_EQ(3u, headless::MessageBoxes().size());
+    EXPECT_EQ(AfxGetAppName() + " could not save " + readOnly + ": the file is read-only.",
+              headless::MessageBoxes()[1].text);
+    EXPECT_EQ(AfxGetAppName() + " could not save " + m_folder.File("new.sud") +
+                  ": the disk is full.",
+              headless::MessageBoxes()[2].text);
+    for (const headless::MessageBoxRecord& box : headless::MessageBoxes()) {
+        EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), box.type);
+        EXPECT_EQ(AfxGetAppName(), box.caption);
+    }
+    EXPECT_EQ(std::vector<unsigned char>{4}, ReadBytes(readOnly));
+    EXPECT_FALSE(FileExists(m_folder.File("new.sud")));
 }
 
 TEST_F(PuzzleFiles, ACancelledLoadLeavesAnEmptyBoardAndTheNumber) {

@@ -411,8 +411,12 @@ case_save_load() {
     head -c 81 /dev/zero >"$folder/$saved"
     chmod 444 "$folder/$saved"
     save_again
+    find_window Kestrova
+    grep -qF "text Static|Kestrova could not save " <<<"$texts" &&
+        grep -qF "$saved: the file is read-only." <<<"$texts" || fail "no message for the read-only file"
+    key Return
     cmp -s "$folder/$saved" <(head -c 81 /dev/zero) || fail "the read-only file was replaced"
-    ok "a read-only file of that name stays as it was"
+    ok "a read-only file of that name stays as it was, and the message says why"
     chmod 644 "$folder/$saved"
     mv "$folder/$saved" "$folder/linked.sud"
     ln -s linked.sud "$folder/$saved"

@@ -1,6 +1,7 @@
 #include "library_command.h"
 
 #include "engine/rows.h"
+#include "framework/file.h"
 #include "library_crc.h"
 #include "sources/library.h"
 
@@ -52,8 +53,13 @@ int RunLibraryCommand(const std::vector<std::string>& words) {
         return 2;
     }
     // The library is the file's last bytes, so the library text itself serves as well.
+    CFile file;
+    if (!file.Open(path, CFile::modeRead)) {
+        std::cerr << "kestrova-cli: cannot open " << path << ": " << file.ErrorText() << "\n";
+        return 2;
+    }
     const auto library = std::make_unique<unsigned char[]>(kLibraryLength);
-    if (ReadLibraryFile(path, library.get(), kLibraryLength, kLibraryCrc) != LibraryStatus::Good) {
+    if (ReadLibrary(file, library.get(), kLibraryLength, kLibraryCrc) != LibraryStatus::Good) {
         std::cerr << "kestrova-cli: " << path
                   << " does not end with this program's puzzle library\n";
         return 2;

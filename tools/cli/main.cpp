@@ -1,13 +1,15 @@
 // kestrova-cli: the program's own search and puzzle library, without the window.
 #include "batch_runner.h"
 #include "build_info.h"
+#include "framework/command_line.h"
+#include "framework/file.h"
 #include "library_command.h"
 #include "puzzle_input.h"
 #include "sources/library.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -26,7 +28,8 @@ solve, prove
   81 characters row by row, '0' or '.' for an empty cell. Blank lines and lines starting
   with '#' are skipped. Each puzzle is set up as the player sets up a library puzzle and
   searched by the player's own search: solve stops at the first solution, prove at the
-  second distinct one or when every line of search is exhausted.
+  second distinct one or when every line of search is exhausted. A given that conflicts with
+  one before it in reading order is left out, as the player leaves it out, with a warning.
   Output: a header line starting with '#', then one tab-separated line per puzzle, in input
   order: input line number, number of solutions found, the final board as 81 digits row by
   row, its identity CRC and fingerprint (%08X), positions visited, maximum depth, drains
@@ -72,12 +75,13 @@ bool ParseThreads(const std::string& text, int& threads) {
     return true;
 }
 
-// Takes -j N (or -jN) from anywhere among the words; false on a malformed count.
-bool SplitArguments(int argc, char** argv, Arguments& args) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string word = argv[i];
+// Takes -j N (or -jN) from anywhere among the words after the program's name; false on a
+// malformed count.
+bool SplitArguments(const std::vector<std::string>& argv, Arguments& args) {
+    for (std::size_t i = 1; i < argv.size(); ++i) {
+        const std::string& word = argv[i];
         if (word == "-j") {
-            if (i + 1 >= argc || !ParseThreads(argv[++i], args.threads)) {
+            if (i + 1 >= argv.size() || !ParseThreads(argv[++i], args.threads)) {
                 return false;
             }
         } else if (word.rfind("-j", 0) == 0 && word.size() > 2) {
@@ -101,6 +105,20 @@ std::string VersionLine() {
     return line + "\n";
 }
 
+// The whole file, read through the platform's own file access, which takes UTF-8 names.
+bool ReadWholeFile(const std::string& path, std::string& text, std::string& whyNot) {
+    CFile file;
+    char chunk[65536];
+    long long read = 0;
+    if (file.Open(path, CFile::modeRead)) {
+        while ((read = file.Read(chunk, sizeof chunk)) > 0) {
+            text.append(chunk, static_cast<std::size_t>(read));
+        }
+    }
+    whyNot = file.ErrorText();
+    return file.IsOpen() && read == 0;
+}
+
 int RunSearches(const Arguments& args, bool stopAtFirst) {
     if (args.words.size() > 2) {
         return UsageError("solve and prove take at most one file");
@@ -110,14 +128,19 @@ int RunSearches(const Arguments& args, bool stopAtFirst) {
     if (path == "-") {
         input = ReadPuzzleLines(std::cin);
     } else {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) {
-            return UsageError("cannot open " + path);
+        std::string text;
+        std::string whyNot;
+        if (!ReadWholeFile(path, text, whyNot)) {
+            return UsageError("cannot open " + path + ": " + whyNot);
         }
-        input = ReadPuzzleLines(file);
+        std::istringstream lines(text);
+        input = ReadPuzzleLines(lines);
     }
     for (const std::string& problem : input.problems) {
         std::cerr << "kestrova-cli: " << problem << " (skipped)\n";
+    }
+    for (const std::string& warning : input.warnings) {
+        std::cerr << "kestrova-cli: warning: " << warning << "\n";
     }
     RunBatch(input.puzzles, stopAtFirst, args.threads, std::cout);
     return input.problems.empty() ? 0 : 1;
@@ -127,7 +150,7 @@ int RunSearches(const Arguments& args, bool stopAtFirst) {
 
 int main(int argc, char** argv) {
     Arguments args;
-    if (!SplitArguments(argc, argv, args)) {
+    if (!SplitArguments(CommandLineArguments(argc, argv), args)) {
         return UsageError("-j needs a thread count from 1 to 256");
     }
     if (args.words.empty()) {

@@ -1,5 +1,7 @@
 #include "puzzle_input.h"
 
+#include "engine/rows.h"
+
 namespace {
 
 bool IsCellCharacter(char ch) {
@@ -19,6 +21,20 @@ std::string ProblemOf(const std::string& line) {
     return {};
 }
 
+bool IsGiven(char ch) {
+    return ch >= '1' && ch <= '9';
+}
+
+// The givens that the set-up leaves out because they break the rules.
+int ConflictingGivens(const std::string& line) {
+    const std::string placed = RowsOf(BoardFromRows(line));
+    int dropped = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        dropped += IsGiven(line[i]) && placed[i] == '0';
+    }
+    return dropped;
+}
+
 } // namespace
 
 PuzzleInput ReadPuzzleLines(std::istream& in) {
@@ -34,6 +50,11 @@ PuzzleInput ReadPuzzleLines(std::istream& in) {
         const std::string problem = ProblemOf(line);
         if (problem.empty()) {
             input.puzzles.push_back({lineNumber, line});
+            if (const int dropped = ConflictingGivens(line)) {
+                input.warnings.push_back("line " + std::to_string(lineNumber) + ": " +
+                                         std::to_string(dropped) +
+                                         " given(s) conflict with earlier ones and are left out");
+            }
         } else {
             input.problems.push_back("line " + std::to_string(lineNumber) + ": " + problem);
         }
