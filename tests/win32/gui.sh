@@ -69,12 +69,13 @@ ended() {
     return 1
 }
 
-# Waits for a visible window of the program: main (client at least 500 x 550) or TITLE.
+# Waits for a visible window of the program: main (client at least 500 x 550) or TITLE; up to a
+# minute, since a loaded machine can take that long to start Wine.
 # Sets hwnd and texts (its visible child windows' texts); for the main window also cx, cy,
 # its client origin on the screen, to which all the client coordinates below refer, and cw, ch,
 # its client area's size.
 find_window() {
-    local want=$1 line end=$((SECONDS + 20))
+    local want=$1 line end=$((SECONDS + 60))
     while [ $SECONDS -lt $end ]; do
         helper windows >"$work/windows" || true
         if [ "$want" = main ]; then
