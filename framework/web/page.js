@@ -471,12 +471,9 @@ var LibraryKestrova = {
   kw_destroy_window__deps: ['$KW'],
   kw_destroy_window: function(window) {
     var record = KW.windows[window];
-    if (!record) {
-      return;
-    }
     delete KW.windows[window];
     KW.active = KW.active.filter(function(id) { return id !== window; });
-    if (record.overlay) {
+    if (record && record.overlay) {
       record.overlay.remove();
     }
     var top = KW.windows[KW.active[KW.active.length - 1]];
