@@ -66,7 +66,7 @@ list(JOIN async_imports "," async_imports)
 # analysis counts every indirect call as able to reach one; the functions below make only calls
 # that cannot (the allocator's new-handler, the formatting's output, the library's and the
 # runtime's callbacks), and with them out, the engine's lists and trials are left as they are.
-set(async_never operator*new* *printf* std::* __cxxabiv1::*)
+set(async_never operator*new* *printf* std::*)
 list(JOIN async_never "," async_never)
 target_link_options(kestrova_framework INTERFACE
     --js-library=${page_js} -sASYNCIFY=1 -sASYNCIFY_IMPORTS=[${async_imports}]
