@@ -16,6 +16,8 @@ var LibraryKestrova = {
     IDOK: 1,
     IDCANCEL: 2,
     SC_CLOSE: 0xF060,
+    VK_F1: 0x70,
+    VK_F12: 0x7B,
     MF_SEPARATOR: 0x0800,
     FONT_FALLBACKS: 'Tahoma, Verdana, "DejaVu Sans", sans-serif',
     // 8-point text of the platform's dialogs at 96 DPI.
@@ -206,7 +208,10 @@ var LibraryKestrova = {
         return;
       }
       if (top.main && event.target.id !== 'touch-input' && event.keyCode) {
-        event.preventDefault();
+        // The function keys keep their meaning to the browser (F5 reloads, F11 fills the screen).
+        if (event.keyCode < KW.VK_F1 || event.keyCode > KW.VK_F12) {
+          event.preventDefault();
+        }
         KW.push(top.id, KW.WM_KEYDOWN, event.keyCode, 1 | (event.repeat ? 1 << 30 : 0));
       }
     },
