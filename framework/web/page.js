@@ -7,12 +7,12 @@
 var LibraryKestrova = {
   $KW__postset: 'KW.start();',
   $KW: {
-    WM_PAINT: 0x000F,
     WM_KEYDOWN: 0x0100,
     WM_COMMAND: 0x0111,
     WM_SYSCOMMAND: 0x0112,
     WM_LBUTTONDOWN: 0x0201,
     WM_RBUTTONDOWN: 0x0204,
+    WM_DPICHANGED: 0x02E0,
     IDOK: 1,
     IDCANCEL: 2,
     SC_CLOSE: 0xF060,
@@ -33,6 +33,7 @@ var LibraryKestrova = {
     fonts: {},
     resumeChannel: null,
     resumeCallbacks: [],
+    attentionTimer: null,
     lastTouch: null,
 
     start: function() {
@@ -119,23 +120,48 @@ var LibraryKestrova = {
       KW.element('closed-reload').addEventListener('click', function() { location.reload(); });
     },
 
-    // The backing store has the device pixels of the client area; its CSS size stays at 96 DPI.
+    // Until the window sizes its client area itself, it has its template's size at the page's DPI.
     sizeCanvas: function(record) {
-      record.dpi = KW.dpi();
-      record.canvas.width = Math.round(record.width * record.dpi / 96);
-      record.canvas.height = Math.round(record.height * record.dpi / 96);
-      record.canvas.style.width = record.width + 'px';
-      record.canvas.style.height = record.height + 'px';
+      var scale = KW.dpi() / 96;
+      KW.setClientSize(record, Math.round(record.width * scale), Math.round(record.height * scale));
     },
 
-    // A new device pixel ratio (zoom, another screen) gives the canvas a new backing store, which
-    // the window paints again.
+    // A new device pixel ratio (zoom, another screen), which comes with a resize, is a new DPI
+    // for the window, which sizes its canvas again and repaints.
     watchDpi: function(record) {
-      var query = matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
-      query.addEventListener('change', function() {
-        KW.sizeCanvas(record);
-        KW.push(record.id, KW.WM_PAINT, 0, 0);
-        KW.watchDpi(record);
+      var told = KW.dpi();
+      window.addEventListener('resize', function() {
+        var dpi = KW.dpi();
+        if (dpi !== told) {
+          told = dpi;
+          KW.push(record.id, KW.WM_DPICHANGED, (dpi << 16) | dpi, 0);
+        }
+      });
+    },
+
+    // The canvas has the device pixels of the client area; its CSS size is that at 96 DPI, in
+    // whole CSS pixels.
+    setClientSize: function(record, width, height) {
+      record.dpi = KW.dpi();
+      record.canvas.width = width;
+      record.canvas.height = height;
+      record.canvas.style.width = Math.round(width * 96 / record.dpi) + 'px';
+      record.canvas.style.height = Math.round(height * 96 / record.dpi) + 'px';
+    },
+
+    // The page's title alternates with a call to look while the page is out of sight.
+    callAttention: function() {
+      if (!document.hidden || KW.attentionTimer) {
+        return;
+      }
+      var title = document.title;
+      KW.attentionTimer = setInterval(function() {
+        document.title = document.title === title ? '\u2605 ' + title : title;
+      }, 1000);
+      document.addEventListener('visibilitychange', function() {
+        clearInterval(KW.attentionTimer);
+        KW.attentionTimer = null;
+        document.title = title;
       }, {once: true});
     },
 
@@ -593,6 +619,19 @@ var LibraryKestrova = {
     var canvas = record && record.canvas;
     HEAP32[size >> 2] = canvas ? canvas.width : record ? record.width : 0;
     HEAP32[(size >> 2) + 1] = canvas ? canvas.height : record ? record.height : 0;
+  },
+
+  kw_set_client_size__deps: ['$KW'],
+  kw_set_client_size: function(window, width, height) {
+    var record = KW.windows[window];
+    if (record && record.canvas) {
+      KW.setClientSize(record, width, height);
+    }
+  },
+
+  kw_call_attention__deps: ['$KW'],
+  kw_call_attention: function() {
+    KW.callAttention();
   },
 
   kw_begin_paint__deps: ['$KW'],
