@@ -252,7 +252,11 @@ var LibraryKestrova = {
     // --- The system menu -------------------------------------------------------------------
 
     hideSystemMenu: function() {
-      KW.element('system-menu').hidden = true;
+      var menu = KW.element('system-menu');
+      if (!menu.hidden) {
+        menu.hidden = true;
+        KW.element('board').focus();
+      }
     },
 
     toggleSystemMenu: function(record) {
@@ -266,6 +270,10 @@ var LibraryKestrova = {
         menu.appendChild(KW.menuItem(record, item));
       });
       menu.hidden = false;
+      var first = menu.querySelector('button');
+      if (first) {
+        first.focus();
+      }
     },
 
     // An entry is named for its first word: "&About corvanta..." is "about", "&Close" "close".
