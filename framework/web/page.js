@@ -716,7 +716,12 @@ var LibraryKestrova = {
   },
 
   kw_set_wait_cursor__deps: ['$KW'],
+  // The search shows the hourglass again after every pass over the queue: only a change
+  // touches the page, which would otherwise have its style worked out again each time.
   kw_set_wait_cursor: function(wait) {
+    if (document.body.dataset.searching === (wait ? '1' : '0')) {
+      return;
+    }
     document.body.dataset.searching = wait ? '1' : '0';
     document.documentElement.style.cursor = wait ? 'wait' : '';
     KW.element('board').style.cursor = wait ? 'wait' : '';
