@@ -139,9 +139,6 @@ bool DispatchNextEvent();
 // result.
 int RunModalLoop(HWND__& window);
 
-// The scale of the page's device pixels, as a DPI: 96 is one device pixel per CSS pixel.
-int PageDpi();
-
 // Files: where a file written for download goes, and the page's store of files.
 extern const char* const kDownloadFolder;
 // The bytes of the file last fetched or picked.

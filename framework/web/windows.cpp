@@ -102,10 +102,6 @@ int RunModalLoop(HWND__& window) {
     return window.result;
 }
 
-int PageDpi() {
-    return kw_dpi();
-}
-
 // Rounded as the platform converts dialog units.
 int DialogUnitsToX(int units) {
     return (units * 6 + 2) / 4;
