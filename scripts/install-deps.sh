@@ -10,6 +10,8 @@ packages=(
     xvfb xauth xdotool imagemagick                         # the window tests on a virtual display
     git unzip python3                                      # the version tests, the downloadable zip
     clang libclang-rt-14-dev                               # the libFuzzer tree (scripts/fuzz.sh)
+    emscripten node-acorn python3                          # the page (build/web)
+    chromium                                               # the page's tests, headless
 )
 
 missing=()
