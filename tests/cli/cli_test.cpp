@@ -108,8 +108,8 @@ void WriteFileNamed(const std::string& path, const std::string& bytes) {
 // Names outside the ANSI code page and inside it but not ASCII, files that cannot be opened, and
 // a puzzle whose givens conflict.
 TEST(KestrovaCli, OpensFilesByTheirOwnNamesAndTellsWhatIsWrong) {
-    const std::string folder = testing::TempDir() + "kestrova-cli-\u0444\u0430\u0439\u043B\u044B/";
-    std::filesystem::remove_all(std::filesystem::u8path(folder));
+    const TempFolder temp;
+    const std::string folder = temp.File("\u0444\u0430\u0439\u043B\u044B/");
     std::filesystem::create_directories(std::filesystem::u8path(folder + "caf\u00E9"));
     const std::string puzzles = folder + "\u043F\u0430\u0437\u043B.txt";
     const std::string library = folder + "caf\u00E9/Kestrova.exe";
@@ -140,7 +140,6 @@ TEST(KestrovaCli, OpensFilesByTheirOwnNamesAndTellsWhatIsWrong) {
         EXPECT_EQ(run.err, Lines(result.err).empty() ? "" : Lines(result.err)[0]) << run.arguments;
         EXPECT_EQ(run.outLines, Lines(result.out).size()) << run.arguments;
     }
-    std::filesystem::remove_all(std::filesystem::u8path(folder));
 }
 
 } // namespace
