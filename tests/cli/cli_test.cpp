@@ -55,19 +55,28 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 TEST(KestrovaCli, SolvesEveryLineInInputOrderOnSeveralThreads) {
+    // Four puzzles on two threads: at least one thread searches twice.
     std::string input;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 8; ++i) {
         input += (i % 2 ? kSolution : kPuzzle) + "\n";
     }
-    const CliRun run = RunCli("-j 3 solve -", input);
+    const CliRun run = RunCli("-j 2 solve -", input);
     EXPECT_EQ(0, run.status);
     const std::vector<std::string> lines = Lines(run.out);
-    ASSERT_EQ(7u, lines.size());
+    ASSERT_EQ(9u, lines.size());
     EXPECT_EQ(0u, lines[0].rfind("#line\tsolutions\tboard\t", 0));
-    for (int i = 1; i <= 6; ++i) {
+    for (int i = 1; i <= 8; ++i) {
         const std::string expected =
             std::to_string(i) + (i % 2 ? "\t1\t" + kSolution : "\t0\t" + kSolution);
         EXPECT_EQ(expected, lines[i].substr(0, expected.size()));
+    }
+    // Whichever thread searched a puzzle, after whatever else, the figures are the same; only
+    // the time differs.
+    const auto figures = [&lines](std::size_t i) {
+        return lines[i].substr(lines[i].find('\t'), lines[i].rfind('\t') - lines[i].find('\t'));
+    };
+    for (std::size_t i = 3; i <= 7; i += 2) {
+        EXPECT_EQ(figures(1), figures(i));
     }
 }
 

@@ -120,14 +120,26 @@ TEST(Search, SolveStopsAtTheFirstSolutionAndOffersItOnce) {
     EXPECT_EQ(search.m_board.IdentityCrc(), search.offered[0]);
 }
 
-TEST(Search, ProveOfAUniquePuzzleRunsToTheEndWithOneSolution) {
-    RecordingSearch search;
-    search.SetUp(kUnique[1], false);
-    search.RunSearch();
-    EXPECT_EQ(1, search.m_solutions.GetSize());
-    EXPECT_EQ(1u, search.offered.size());
-    EXPECT_TRUE(search.m_board.IsSolved());
-    EXPECT_GT(search.MaxDepth(), 1);
+// As a batch thread runs them: one search object for puzzle after puzzle, each run compared with
+// a fresh object's.
+TEST(Search, ProveOfUniquePuzzlesRunsToTheEndWithOneSolutionAlsoOnAReusedSearch) {
+    RecordingSearch reused;
+    for (const char* puzzle : {kUnique[1], kUnique[0], kUnique[1]}) {
+        SCOPED_TRACE(puzzle);
+        RecordingSearch fresh;
+        fresh.SetUp(puzzle, false);
+        fresh.RunSearch();
+        reused.drained.clear();
+        reused.offered.clear();
+        reused.SetUp(puzzle, false);
+        reused.RunSearch();
+        EXPECT_EQ(fresh.drained, reused.drained);
+        EXPECT_EQ(ListOf(fresh.m_visited), ListOf(reused.m_visited));
+        EXPECT_EQ(1, reused.m_solutions.GetSize());
+        EXPECT_EQ(1u, reused.offered.size());
+        EXPECT_TRUE(reused.m_board.IsSolved());
+        EXPECT_GT(reused.MaxDepth(), 1);
+    }
 }
 
 TEST(Search, ProveStopsAtTheSecondDistinctSolutionAndShowsIt) {

@@ -19,6 +19,8 @@ int OffersUntilPumped(CMessageDrain& drain, bool& ran, int limit) {
 
 TEST(MessageDrain, AsksTheQueueOnlyOnceItsIntervalHasPassed) {
     headless::Reset();
+    // Far from zero, where the time of the last question starts.
+    headless::AdvanceClock(7 * CMessageDrain::kAskIntervalMicroseconds + 3);
     CMessageDrain drain;
     bool first = false;
     headless::PostCallback([&first] { first = true; });

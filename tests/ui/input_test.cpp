@@ -200,17 +200,21 @@ TEST_F(Input, RightClickTakesAnEnteredDigitOutOfTheBoardOnly) {
 }
 
 TEST_F(Input, MainAndKeypadDigitsFillTheSelectedCellAndOtherKeysDoNot) {
-    ClickCell(0, 0);
-    Key(VK_NUMPAD0 + 7);
-    EXPECT_EQ(7, Window().m_board.Value(0, 0));
-    for (UINT key : {UINT('0'), VK_NUMPAD0, UINT('A'), UINT(VK_NUMPAD9 + 1)}) {
-        ClickCell(1, 0);
-        Key(key);
-        EXPECT_EQ(0, Window().m_board.Value(1, 0)) << key;
+    // Each digit by both keys: the main keys along row 0, the keypad's along row 3 shifted by
+    // three columns, where no digit is refused.
+    for (int d = 1; d <= 9; ++d) {
+        ClickCell(d - 1, 0);
+        Key(static_cast<UINT>('0' + d));
+        ClickCell((d + 2) % 9, 3);
+        Key(static_cast<UINT>(VK_NUMPAD0 + d));
+        EXPECT_EQ(d, Window().m_board.Value(d - 1, 0));
+        EXPECT_EQ(d, Window().m_board.Value((d + 2) % 9, 3));
     }
-    ClickCell(1, 0);
-    Key('9');
-    EXPECT_EQ(9, Window().m_board.Value(1, 0));
+    for (UINT key : {UINT('0'), VK_NUMPAD0, UINT('A'), UINT(VK_NUMPAD9 + 1)}) {
+        ClickCell(1, 5);
+        Key(key);
+        EXPECT_EQ(0, Window().m_board.Value(1, 5)) << key;
+    }
 }
 
 TEST_F(Input, AKeyWithoutSelectionOnlyRepaints) {
