@@ -36,7 +36,10 @@ public:
     int repaints = 0;
     std::function<void(RecordingSearch&)> duringDrain = [](RecordingSearch&) {};
 
+    // Sets up a puzzle and starts the record afresh.
     void SetUp(const std::string& rows, bool stopAtFirst) {
+        drained.clear();
+        offered.clear();
         m_board = BoardFromRows(rows);
         m_start = m_board;
         m_startSaved = true;
@@ -97,13 +100,9 @@ void ExpectSameAsReference(const std::string& rows, bool stopAtFirst) {
 }
 
 TEST(Search, FollowsTheReferenceTrajectoryExactly) {
-    for (const char* puzzle : kUnique) {
-        SCOPED_TRACE(puzzle);
-        ExpectSameAsReference(puzzle, true);
-        ExpectSameAsReference(puzzle, false);
-    }
     for (const std::string& puzzle :
-         {std::string(kSeveral), std::string(kContradictory), kEmpty, std::string(kSolved)}) {
+         {std::string(kUnique[0]), std::string(kUnique[1]), std::string(kUnique[2]),
+          std::string(kSeveral), std::string(kContradictory), kEmpty, std::string(kSolved)}) {
         SCOPED_TRACE(puzzle);
         ExpectSameAsReference(puzzle, true);
         ExpectSameAsReference(puzzle, false);
@@ -129,8 +128,6 @@ TEST(Search, ProveOfUniquePuzzlesRunsToTheEndWithOneSolutionAlsoOnAReusedSearch)
         RecordingSearch fresh;
         fresh.SetUp(puzzle, false);
         fresh.RunSearch();
-        reused.drained.clear();
-        reused.offered.clear();
         reused.SetUp(puzzle, false);
         reused.RunSearch();
         EXPECT_EQ(fresh.drained, reused.drained);
