@@ -10,6 +10,7 @@ packages=(
     xvfb xauth xdotool imagemagick                         # the window tests on a virtual display
     git unzip                                              # the version tests, the downloadable zip
     clang libclang-rt-14-dev                               # the libFuzzer tree (scripts/fuzz.sh)
+    ccache                                                 # scripts/mutate.sh's rebuilds
 )
 
 missing=()
