@@ -97,6 +97,7 @@ void ExpectSameAsReference(const std::string& rows, bool stopAtFirst) {
     EXPECT_EQ(reference.search.visited, ListOf(search.m_visited));
     EXPECT_TRUE(SameRecord(reference.search.board, search.m_board));
     EXPECT_TRUE(SameRecord(reference.search.solution, search.m_solution));
+    EXPECT_EQ(reference.search.maxDepth, search.MaxDepth());
 }
 
 TEST(Search, FollowsTheReferenceTrajectoryExactly) {
@@ -140,6 +141,7 @@ TEST(Search, ProveOfUniquePuzzlesRunsToTheEndWithOneSolutionAlsoOnAReusedSearch)
 }
 
 TEST(Search, ProveStopsAtTheSecondDistinctSolutionAndShowsIt) {
+    ExpectSameAsReference(kSeveral, false);
     RecordingSearch search;
     search.SetUp(kSeveral, false);
     search.RunSearch();

@@ -53,18 +53,21 @@ protected:
 TEST_F(Dispatch, MessagesReachTheirHandlersWithTheirArguments) {
     LoggingDialog dialog;
     headless::AttachedWindow window(dialog);
-    headless::SendMessage(dialog, WM_LBUTTONDOWN, 1, MAKELPARAM(430, 505));
-    EXPECT_EQ((std::vector<std::string>{"left 1 430,505", "key 65 1"}), dialog.m_log);
+    headless::SendMessage(dialog, WM_LBUTTONDOWN, 1, MAKELPARAM(-430, 505));
+    EXPECT_EQ((std::vector<std::string>{"left 1 -430,505", "key 65 1"}), dialog.m_log);
 }
 
 TEST_F(Dispatch, EachMessageKeepsItsOwnDefaultRequestAcrossOneHandledInside) {
     LoggingDialog dialog;
     headless::AttachedWindow window(dialog);
     // The left button asks before the key inside, which does not ask; then the other way round.
+    // A command the dialog does not know is the platform's.
     headless::SendMessage(dialog, WM_LBUTTONDOWN, LoggingDialog::kDefaultFirst, 0);
     dialog.m_nestedKey = 'D';
     headless::SendMessage(dialog, WM_LBUTTONDOWN, 0, 0);
-    EXPECT_EQ((std::vector<UINT>{WM_LBUTTONDOWN, WM_KEYDOWN}), headless::DefaultedMessages());
+    headless::SendMessage(dialog, WM_COMMAND, 1234, 0);
+    EXPECT_EQ((std::vector<UINT>{WM_LBUTTONDOWN, WM_KEYDOWN, WM_COMMAND}),
+              headless::DefaultedMessages());
 }
 
 TEST_F(Dispatch, TheCloseBoxCancelsAPlainDialog) {
@@ -92,10 +95,7 @@ TEST_F(Dispatch, UpdateWindowPaintsOnlyWhatWasInvalidated) {
     EXPECT_EQ("painted", headless::LastPaint()[0].text);
 }
 
-class ModalLoop : public ::testing::Test {
-protected:
-    void SetUp() override { headless::Reset(); }
-};
+using ModalLoop = Dispatch;
 
 TEST_F(ModalLoop, OkWithARefusedNumberKeepsTheDialogOpenForTheNextStep) {
     LoggingDialog dialog;
