@@ -16,6 +16,7 @@ const char* const kUnique[] = {
     "000000031600020000000070000050108000200000600000300070000040200030500000700000000",
     "000000207100040000000000300002300500060010000040090000900000010003500000000200000",
     "000000108700400000000000000000038600400000070000010000000500064035200000010000000",
+    "100000060005003400000000007000160008000090000002000700000000000000002503960000000",
 };
 // The first of them without its last given: many solutions.
 const char kSeveral[] =
@@ -111,6 +112,7 @@ TEST(Search, FollowsTheReferenceTrajectoryExactly) {
 }
 
 TEST(Search, SolveStopsAtTheFirstSolutionAndOffersItOnce) {
+    ExpectSameAsReference(kUnique[3], true); // two levels deep
     RecordingSearch search;
     search.SetUp(kUnique[0], true);
     search.RunSearch();
