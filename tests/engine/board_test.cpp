@@ -17,12 +17,6 @@ const char kPuzzle[] =
 const char kSolution[] =
     "924685731671423859385971426457168392293754618168392574519847263832516947746239185";
 
-CBoard EmptyBoard() {
-    CBoard board;
-    board.Init();
-    return board;
-}
-
 bool HasFlag(const CBoard& board, int c, int r, int d) {
     return board.m_candidate[FlagIndex(c, r, d)] == 1;
 }

@@ -9,12 +9,6 @@
 
 namespace {
 
-CBoard EmptyBoard() {
-    CBoard board;
-    board.Init();
-    return board;
-}
-
 // Removes digit d from every cell of the top-left box except the listed ones.
 void KeepDigitInTopLeftBoxOnly(CBoard& board, int d, std::initializer_list<CellPos> keep) {
     for (int c = 0; c < 3; ++c) {
