@@ -7,13 +7,16 @@
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
-TEST(PuzzleFileWrite, AFailedWriteKeepsTheOldFileWholeAndLeavesNoNewOne) {
+TEST(PuzzleFileWrite, AFailedOrRefusedWriteKeepsTheOldFileWholeAndLeavesNoNewOne) {
     TempFolder folder;
     const std::vector<unsigned char> old = std::vector<unsigned char>(kPuzzleFileLength, 4);
     WriteBytes(folder.File("board.sud"), old);
+    WriteBytes(folder.File("read-only.sud"), old);
+    ::chmod(folder.File("read-only.sud").c_str(), 0444); // refused before anything is written
     // Writes past half a puzzle file fail, as they fail on a full disk.
     rlimit unlimited;
     ::getrlimit(RLIMIT_FSIZE, &unlimited);
@@ -25,11 +28,13 @@ TEST(PuzzleFileWrite, AFailedWriteKeepsTheOldFileWholeAndLeavesNoNewOne) {
     const bool created = WritePuzzleFile(folder.File("new.sud"), values);
     ::setrlimit(RLIMIT_FSIZE, &unlimited);
     std::signal(SIGXFSZ, previousSignal);
+    const bool readOnlyReplaced = WritePuzzleFile(folder.File("read-only.sud"), values);
 
     EXPECT_FALSE(replaced);
-    EXPECT_FALSE(created);
+    EXPECT_FALSE(created || readOnlyReplaced);
     EXPECT_EQ(old, ReadBytes(folder.File("board.sud")));
-    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder.Path()),
+    EXPECT_EQ(old, ReadBytes(folder.File("read-only.sud")));
+    EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(folder.Path()),
                                std::filesystem::directory_iterator()));
 }
 
