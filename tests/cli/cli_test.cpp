@@ -86,6 +86,10 @@ TEST(KestrovaCli, ExitStatusTellsSkippedLinesFromUsageErrors) {
     EXPECT_EQ(2, RunCli("-j 0 solve", "").status);
     EXPECT_EQ(2, RunCli("solve a b", "").status);
     EXPECT_EQ(0, RunCli("--help", "").status);
+    const CliRun library =
+        RunCli(std::string("library --from ") + KESTROVA_LIBRARY_TEXT + " 0", "");
+    EXPECT_EQ(0, library.status);
+    EXPECT_EQ(2u, Lines(library.out).size());
 }
 
 } // namespace
