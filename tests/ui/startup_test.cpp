@@ -21,12 +21,6 @@ int InitialiseDialog(CSuDoKuDlg& window) {
     return -1;
 }
 
-// The packaged library, when this tree has one.
-std::vector<unsigned char> PackagedLibrary() {
-    return FileExists(KESTROVA_LIBRARY_TEXT) ? ReadBytes(KESTROVA_LIBRARY_TEXT)
-                                             : std::vector<unsigned char>();
-}
-
 class Startup : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -38,16 +32,16 @@ protected:
 };
 
 // With a program file of the real kind in the folder: some program bytes, then the packaged
-// library.
+// library, when this tree has one.
 class StartupWithProgramFile : public Startup {
 protected:
     void SetUp() override {
         Startup::SetUp();
-        std::vector<unsigned char> file = {'M', 'Z', 0x90, 0};
-        const std::vector<unsigned char> library = PackagedLibrary();
-        if (library.empty()) {
+        if (!FileExists(KESTROVA_LIBRARY_TEXT)) {
             GTEST_SKIP() << "no packaged library in this tree";
         }
+        std::vector<unsigned char> file = {'M', 'Z', 0x90, 0};
+        const std::vector<unsigned char> library = ReadBytes(KESTROVA_LIBRARY_TEXT);
         file.insert(file.end(), library.begin(), library.end());
         WriteBytes(m_folder.File("Kestrova.exe"), file);
     }
