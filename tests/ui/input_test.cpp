@@ -201,8 +201,7 @@ TEST_F(Input, RightClickTakesAnEnteredDigitOutOfTheBoardOnly) {
 }
 
 TEST_F(Input, MainAndKeypadDigitsFillTheSelectedCellAndOtherKeysDoNot) {
-    // Each digit by both keys: the main keys along row 0, the keypad's along row 3 shifted by
-    // three columns, where no digit is refused.
+    // Each digit by both keys: main keys in row 0, the keypad's in row 3, three columns on.
     for (int d = 1; d <= 9; ++d) {
         ClickCell(d - 1, 0);
         Key(static_cast<UINT>('0' + d));
