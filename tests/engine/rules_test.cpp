@@ -124,8 +124,7 @@ TEST(NakedSubsets, PairTakesItsDigitsFromTheRestOfTheRow) {
     EXPECT_TRUE(board.IsCandidate(1, 1, 3)); // other rows keep theirs
 }
 
-// A cycle of pairs is no triple; three cells of a box with one pair contradict each other; five
-// cells with the same five digits are more than a subset.
+// No subset: a cycle of pairs, three box cells with one pair, five cells with five digits.
 TEST(NakedSubsets, LeaveSetsThatAreNoSubsetAlone) {
     CBoard board = EmptyBoard();
     SetCandidates(board, 0, 4, {1, 2});
