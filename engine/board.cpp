@@ -3,6 +3,7 @@
 #include "image_crcs.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 
@@ -166,4 +167,10 @@ bool SameRecord(const CBoard& a, const CBoard& b) {
            std::memcmp(a.m_imageCrc, b.m_imageCrc, sizeof a.m_imageCrc) == 0 &&
            std::memcmp(a.m_savedValue, b.m_savedValue, sizeof a.m_savedValue) == 0 &&
            std::memcmp(a.m_imageValue, b.m_imageValue, sizeof a.m_imageValue) == 0;
+}
+
+std::string HashPair(const CBoard& board) {
+    char pair[20];
+    std::snprintf(pair, sizeof pair, "%8X-%8X", board.IdentityCrc(), board.m_fingerprint);
+    return pair;
 }

@@ -2,7 +2,6 @@
 
 #include "board.h"
 #include "cell_plane.h"
-#include "rules.h"
 
 #include <array>
 #include <cassert>

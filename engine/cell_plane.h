@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board.h"
+#include "cells.h"
 
 #include <array>
 #include <cassert>

@@ -1,6 +1,6 @@
 #include "image_crcs.h"
 
-#include "board.h"
+#include "cells.h"
 
 #include <array>
 

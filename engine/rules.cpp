@@ -249,10 +249,8 @@ void ApplyNakedSingles(CBoard& board) {
 // One view of the candidates serves every sweep. The hash fields are a function of the values
 // alone: between sweeps only the identity CRC is brought up to date, for the fixpoint test, and
 // the whole re-hash is made once at the end. That leaves the same record as a re-hash after every
-// placement. Returns false, with the board left part-way, if asked to give up once stuck.
-namespace {
-
-bool Settle(CBoard& board, bool giveUpWhenStuck) {
+// placement.
+bool RunRulesToFixpointUnlessStuck(CBoard& board) {
     using Pass = void (*)(CandidateSets&);
     static constexpr Pass kSweep[] = {PointingPass, NakedSubsetsPass, BoxHiddenSinglesPass,
                                       NakedSinglesPass};
@@ -262,7 +260,7 @@ bool Settle(CBoard& board, bool giveUpWhenStuck) {
     do {
         before = board.IdentityCrc();
         for (Pass pass : kSweep) {
-            if (giveUpWhenStuck && sets.Stuck()) {
+            if (sets.Stuck()) {
                 return false;
             }
             pass(sets);
@@ -276,14 +274,4 @@ bool Settle(CBoard& board, bool giveUpWhenStuck) {
         board.Rehash();
     }
     return true;
-}
-
-} // namespace
-
-void RunRulesToFixpoint(CBoard& board) {
-    Settle(board, false);
-}
-
-bool RunRulesToFixpointUnlessStuck(CBoard& board) {
-    return Settle(board, true);
 }

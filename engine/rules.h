@@ -19,11 +19,9 @@ void ApplyBoxHiddenSingles(CBoard& board);
 // A cell with one candidate gets that digit.
 void ApplyNakedSingles(CBoard& board);
 
-// Sweeps of the four rules, in this order, until a sweep leaves the identity CRC as it was.
-// A sweep that only clears candidates therefore ends the repetition.
-void RunRulesToFixpoint(CBoard& board);
-
-// The same, except that it gives up as soon as an empty cell has lost its last candidate: the
-// fixpoint could then only be a dead end, which the search never looks at. Returns false in that
-// case and leaves the board part-way; true when the board is at the fixpoint.
+// Sweeps of the four rules, in this order, until a sweep leaves the identity CRC as it was (a
+// sweep that only clears candidates therefore ends the repetition); gives up as soon as an empty
+// cell has lost its last candidate: the fixpoint could then only be a dead end, which the search
+// never looks at. Returns false in that case and leaves the board part-way; true when the board
+// is at the fixpoint.
 bool RunRulesToFixpointUnlessStuck(CBoard& board);

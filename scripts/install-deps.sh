@@ -10,8 +10,9 @@ packages=(
     xvfb xauth xdotool imagemagick                         # the window tests on a virtual display
     git unzip python3                                      # the version tests, the downloadable zip
     clang libclang-rt-14-dev                               # the libFuzzer tree (scripts/fuzz.sh)
-    emscripten node-acorn python3                          # the page (build/web)
+    emscripten node-acorn                                  # the page (build/web)
     chromium                                               # the page's tests, headless
+    ccache                                                 # scripts/mutate.sh's rebuilds
 )
 
 missing=()

@@ -2,7 +2,6 @@
 
 #include "framework/file.h"
 
-#include <cstdio>
 #include <cstring>
 
 const char* const kPuzzleFileFilter = "SuDoKu Files (*.sud)|*.sud|All Files (*.*)|*.*||";
@@ -11,9 +10,6 @@ const char* const kPuzzleFileOpenName = "*.sud";
 const char* const kPuzzleFileFolder = ".\\Kestrova";
 
 namespace {
-
-const char* const kShortNameFormat = "%8X-%8X.sud";
-const char* const kLongNameFormat = "%8X-%8X - %8X-%8X.sud";
 
 // One sequence for a new file and an old one: the cut ends a longer old file after the values.
 bool PutValues(CFile& file, const PuzzleFileValues& values) {
@@ -86,13 +82,8 @@ bool WritePuzzleFile(const std::string& path, const PuzzleFileValues& values, st
 }
 
 std::string ProposedFileName(const CBoard& start, const CBoard& board) {
-    char name[64];
     if (start.IdentityCrc() == board.IdentityCrc()) {
-        std::snprintf(name, sizeof name, kShortNameFormat, board.IdentityCrc(),
-                      board.m_fingerprint);
-    } else {
-        std::snprintf(name, sizeof name, kLongNameFormat, start.IdentityCrc(), start.m_fingerprint,
-                      board.IdentityCrc(), board.m_fingerprint);
+        return HashPair(board) + ".sud";
     }
-    return name;
+    return HashPair(start) + " - " + HashPair(board) + ".sud";
 }

@@ -28,6 +28,6 @@ bool ReadPuzzleFile(const std::string& path, PuzzleFileValues& values);
 // behind. On failure whyNot says why, in plain words.
 bool WritePuzzleFile(const std::string& path, const PuzzleFileValues& values, std::string& whyNot);
 
-// The name offered for saving board: its identity CRC and fingerprint, each as "%8X", preceded
-// by the pair of start when start's identity CRC differs.
+// The name offered for saving board: its HashPair, preceded by start's when start's identity CRC
+// differs.
 std::string ProposedFileName(const CBoard& start, const CBoard& board);

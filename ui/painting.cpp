@@ -8,7 +8,6 @@
 
 namespace {
 
-const char* const kStatusFormat = "%8X-%8X: %d";
 const char* const kWarning = "NOT REAL SUDOKU 2 or more sulutions exist.";
 const char* const kCluesOn = "CLUES ON";
 const char* const kCluesOff = "CLUES OFF";
@@ -147,10 +146,8 @@ void CSuDoKuDlg::DrawTexts(CDC& dc, UINT dpi) {
 
     dc.SelectObject(m_fontSmall);
     dc.SetTextColor(kStatusColour);
-    TextOutAt(
-        dc, kStatusPosition,
-        Format(kStatusFormat, m_board.IdentityCrc(), m_board.m_fingerprint, m_solutions.GetSize()),
-        dpi);
+    TextOutAt(dc, kStatusPosition, HashPair(m_board) + ": " + std::to_string(m_solutions.GetSize()),
+              dpi);
     if (m_solutions.GetSize() > 1) {
         dc.SetTextColor(kWarningColour);
         TextOutAt(dc, kWarningPosition, kWarning, dpi);

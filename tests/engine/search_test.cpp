@@ -16,6 +16,7 @@ const char* const kUnique[] = {
     "000000031600020000000070000050108000200000600000300070000040200030500000700000000",
     "000000207100040000000000300002300500060010000040090000900000010003500000000200000",
     "000000108700400000000000000000038600400000070000010000000500064035200000010000000",
+    "100000060005003400000000007000160008000090000002000700000000000000002503960000000",
 };
 // The first of them without its last given: many solutions.
 const char kSeveral[] =
@@ -36,7 +37,10 @@ public:
     int repaints = 0;
     std::function<void(RecordingSearch&)> duringDrain = [](RecordingSearch&) {};
 
+    // Sets up a puzzle and starts the record afresh.
     void SetUp(const std::string& rows, bool stopAtFirst) {
+        drained.clear();
+        offered.clear();
         m_board = BoardFromRows(rows);
         m_start = m_board;
         m_startSaved = true;
@@ -94,16 +98,13 @@ void ExpectSameAsReference(const std::string& rows, bool stopAtFirst) {
     EXPECT_EQ(reference.search.visited, ListOf(search.m_visited));
     EXPECT_TRUE(SameRecord(reference.search.board, search.m_board));
     EXPECT_TRUE(SameRecord(reference.search.solution, search.m_solution));
+    EXPECT_EQ(reference.search.maxDepth, search.MaxDepth());
 }
 
 TEST(Search, FollowsTheReferenceTrajectoryExactly) {
-    for (const char* puzzle : kUnique) {
-        SCOPED_TRACE(puzzle);
-        ExpectSameAsReference(puzzle, true);
-        ExpectSameAsReference(puzzle, false);
-    }
     for (const std::string& puzzle :
-         {std::string(kSeveral), std::string(kContradictory), kEmpty, std::string(kSolved)}) {
+         {std::string(kUnique[0]), std::string(kUnique[1]), std::string(kUnique[2]),
+          std::string(kSeveral), std::string(kContradictory), kEmpty, std::string(kSolved)}) {
         SCOPED_TRACE(puzzle);
         ExpectSameAsReference(puzzle, true);
         ExpectSameAsReference(puzzle, false);
@@ -111,6 +112,7 @@ TEST(Search, FollowsTheReferenceTrajectoryExactly) {
 }
 
 TEST(Search, SolveStopsAtTheFirstSolutionAndOffersItOnce) {
+    ExpectSameAsReference(kUnique[3], true); // two levels deep
     RecordingSearch search;
     search.SetUp(kUnique[0], true);
     search.RunSearch();
@@ -120,17 +122,28 @@ TEST(Search, SolveStopsAtTheFirstSolutionAndOffersItOnce) {
     EXPECT_EQ(search.m_board.IdentityCrc(), search.offered[0]);
 }
 
-TEST(Search, ProveOfAUniquePuzzleRunsToTheEndWithOneSolution) {
-    RecordingSearch search;
-    search.SetUp(kUnique[1], false);
-    search.RunSearch();
-    EXPECT_EQ(1, search.m_solutions.GetSize());
-    EXPECT_EQ(1u, search.offered.size());
-    EXPECT_TRUE(search.m_board.IsSolved());
-    EXPECT_GT(search.MaxDepth(), 1);
+// As a batch thread runs them: one search object for puzzle after puzzle, each run compared with
+// a fresh object's.
+TEST(Search, ProveOfUniquePuzzlesRunsToTheEndWithOneSolutionAlsoOnAReusedSearch) {
+    RecordingSearch reused;
+    for (const char* puzzle : {kUnique[1], kUnique[0], kUnique[1]}) {
+        SCOPED_TRACE(puzzle);
+        RecordingSearch fresh;
+        fresh.SetUp(puzzle, false);
+        fresh.RunSearch();
+        reused.SetUp(puzzle, false);
+        reused.RunSearch();
+        EXPECT_EQ(fresh.drained, reused.drained);
+        EXPECT_EQ(ListOf(fresh.m_visited), ListOf(reused.m_visited));
+        EXPECT_EQ(1, reused.m_solutions.GetSize());
+        EXPECT_EQ(1u, reused.offered.size());
+        EXPECT_TRUE(reused.m_board.IsSolved());
+        EXPECT_GT(reused.MaxDepth(), 1);
+    }
 }
 
 TEST(Search, ProveStopsAtTheSecondDistinctSolutionAndShowsIt) {
+    ExpectSameAsReference(kSeveral, false);
     RecordingSearch search;
     search.SetUp(kSeveral, false);
     search.RunSearch();

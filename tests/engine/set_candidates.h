@@ -4,6 +4,12 @@
 
 #include <initializer_list>
 
+inline CBoard EmptyBoard() {
+    CBoard board;
+    board.Init();
+    return board;
+}
+
 // Sets exactly the given candidates of an empty cell.
 inline void SetCandidates(CBoard& board, int c, int r, std::initializer_list<int> digits) {
     for (int d = 1; d <= 9; ++d) {

@@ -10,25 +10,34 @@
 
 namespace {
 
-// Logs what reaches its handlers; the left button also sends a key to itself first, as a
-// handler that pumps messages would.
+// Logs what reaches its handlers. The left button sends m_nestedKey to itself, as a handler that
+// pumps messages would, after asking for the default processing if its flags hold
+// kDefaultFirst; the key 'D' asks for the default processing itself.
 class LoggingDialog : public CDialog {
 public:
+    static constexpr UINT kDefaultFirst = 2;
+
     LoggingDialog() : CDialog(77) {}
 
     std::vector<std::string> m_log;
     int m_number = 0;
+    UINT m_nestedKey = 'A';
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, 3, m_number); }
     void OnLButtonDown(UINT flags, CPoint point) override {
         m_log.push_back("left " + std::to_string(flags) + " " + std::to_string(point.x) + "," +
                         std::to_string(point.y));
-        headless::SendMessage(*this, WM_KEYDOWN, 'A', MAKELPARAM(1, 0));
-        Default();
+        if (flags & kDefaultFirst) {
+            Default();
+        }
+        headless::SendMessage(*this, WM_KEYDOWN, m_nestedKey, MAKELPARAM(1, 0));
     }
-    void OnKeyDown(UINT key, UINT repeatCount, UINT) override {
+    void OnKeyDown(UINT key, UINT repeatCount, UINT flags) override {
         m_log.push_back("key " + std::to_string(key) + " " + std::to_string(repeatCount));
+        if (key == 'D') {
+            CDialog::OnKeyDown(key, repeatCount, flags);
+        }
     }
     void OnPaint() override {
         CPaintDC dc(this);
@@ -44,17 +53,21 @@ protected:
 TEST_F(Dispatch, MessagesReachTheirHandlersWithTheirArguments) {
     LoggingDialog dialog;
     headless::AttachedWindow window(dialog);
-    headless::SendMessage(dialog, WM_LBUTTONDOWN, 1, MAKELPARAM(430, 505));
-    EXPECT_EQ((std::vector<std::string>{"left 1 430,505", "key 65 1"}), dialog.m_log);
+    headless::SendMessage(dialog, WM_LBUTTONDOWN, 1, MAKELPARAM(-430, 505));
+    EXPECT_EQ((std::vector<std::string>{"left 1 -430,505", "key 65 1"}), dialog.m_log);
 }
 
-TEST_F(Dispatch, ADefaultRequestSurvivesAMessageHandledInside) {
+TEST_F(Dispatch, EachMessageKeepsItsOwnDefaultRequestAcrossOneHandledInside) {
     LoggingDialog dialog;
     headless::AttachedWindow window(dialog);
+    // The left button asks before the key inside, which does not ask; then the other way round.
+    // A command the dialog does not know is the platform's.
+    headless::SendMessage(dialog, WM_LBUTTONDOWN, LoggingDialog::kDefaultFirst, 0);
+    dialog.m_nestedKey = 'D';
     headless::SendMessage(dialog, WM_LBUTTONDOWN, 0, 0);
-    headless::SendMessage(dialog, WM_RBUTTONDOWN, 0, 0);
-    // The key handled inside the left button is not defaulted; both buttons are.
-    EXPECT_EQ((std::vector<UINT>{WM_LBUTTONDOWN, WM_RBUTTONDOWN}), headless::DefaultedMessages());
+    headless::SendMessage(dialog, WM_COMMAND, 1234, 0);
+    EXPECT_EQ((std::vector<UINT>{WM_LBUTTONDOWN, WM_KEYDOWN, WM_COMMAND}),
+              headless::DefaultedMessages());
 }
 
 TEST_F(Dispatch, TheCloseBoxCancelsAPlainDialog) {
@@ -82,10 +95,7 @@ TEST_F(Dispatch, UpdateWindowPaintsOnlyWhatWasInvalidated) {
     EXPECT_EQ("painted", headless::LastPaint()[0].text);
 }
 
-class ModalLoop : public ::testing::Test {
-protected:
-    void SetUp() override { headless::Reset(); }
-};
+using ModalLoop = Dispatch;
 
 TEST_F(ModalLoop, OkWithARefusedNumberKeepsTheDialogOpenForTheNextStep) {
     LoggingDialog dialog;

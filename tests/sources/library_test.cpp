@@ -87,13 +87,8 @@ TEST(PuzzleNumbers, AreReducedToTheirMagnitudeModuloTheNumberCount) {
     EXPECT_EQ(-203776, ReducePuzzleNumber(INT_MIN));
 }
 
-struct Cell {
-    int c;
-    int r;
-};
-
 // Where orientation k puts library cell (c, r) on the board.
-Cell Oriented(int k, int c, int r) {
+CellPos Oriented(int k, int c, int r) {
     switch (k) {
     case 0:
         return {c, r};
@@ -129,8 +124,8 @@ protected:
     static void ExpectLineInOrientation(const CBoard& board, int line, int k) {
         for (int r = 0; r < 9; ++r) {
             for (int c = 0; c < 9; ++c) {
-                const Cell at = Oriented(k, c, r);
-                EXPECT_EQ(MadeUpDigit(line, c, r), board.Value(at.c, at.r))
+                const CellPos at = Oriented(k, c, r);
+                EXPECT_EQ(MadeUpDigit(line, c, r), board.Value(at.col, at.row))
                     << "line " << line << " orientation " << k << " cell " << c << "," << r;
             }
         }
@@ -168,8 +163,8 @@ TEST_F(LibraryPuzzles, AreSetUpWithCandidatesAndHashesOfThePlacedDigits) {
     placed.Init();
     for (int r = 0; r < 9; ++r) {
         for (int c = 0; c < 9; ++c) {
-            const Cell at = Oriented(4, c, r);
-            placed.Place(at.c, at.r, static_cast<unsigned char>(MadeUpDigit(12, c, r)));
+            const CellPos at = Oriented(4, c, r);
+            placed.Place(at.col, at.row, static_cast<unsigned char>(MadeUpDigit(12, c, r)));
         }
     }
     EXPECT_EQ(0, std::memcmp(placed.m_candidate, board.m_candidate, sizeof board.m_candidate));

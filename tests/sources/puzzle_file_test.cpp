@@ -15,31 +15,21 @@ std::vector<unsigned char> Values(unsigned char fill) {
     return std::vector<unsigned char>(kPuzzleFileLength, fill);
 }
 
-TEST(PuzzleFileRead, TakesTheFirst81BytesOfALongerFile) {
+// The first 81 bytes of a longer file; past the end of a shorter one, empty cells; no file, no
+// read.
+TEST(PuzzleFileRead, TakesTheFirst81BytesAndEmptiesTheCellsPastTheEnd) {
     TempFolder folder;
     std::vector<unsigned char> bytes = Values(3);
     bytes.resize(100, 7);
     WriteBytes(folder.File("long.sud"), bytes);
-    PuzzleFileValues values;
-    ASSERT_TRUE(ReadPuzzleFile(folder.File("long.sud"), values));
-    EXPECT_TRUE(
-        std::all_of(std::begin(values), std::end(values), [](unsigned char v) { return v == 3; }));
-}
-
-TEST(PuzzleFileRead, CellsPastTheEndOfAShortFileAreEmpty) {
-    TempFolder folder;
     WriteBytes(folder.File("short.sud"), {5, 6, 7});
     PuzzleFileValues values;
-    std::fill(std::begin(values), std::end(values), 9);
+    ASSERT_TRUE(ReadPuzzleFile(folder.File("long.sud"), values));
+    EXPECT_EQ(Values(3), std::vector<unsigned char>(std::begin(values), std::end(values)));
     ASSERT_TRUE(ReadPuzzleFile(folder.File("short.sud"), values));
-    EXPECT_EQ(5, values[0]);
-    EXPECT_EQ(7, values[2]);
-    EXPECT_TRUE(std::all_of(values + 3, std::end(values), [](unsigned char v) { return v == 0; }));
-}
-
-TEST(PuzzleFileRead, FailsForAMissingFile) {
-    TempFolder folder;
-    PuzzleFileValues values;
+    bytes = {5, 6, 7};
+    bytes.resize(kPuzzleFileLength, 0);
+    EXPECT_EQ(bytes, std::vector<unsigned char>(std::begin(values), std::end(values)));
     EXPECT_FALSE(ReadPuzzleFile(folder.File("none.sud"), values));
 }
 
@@ -121,24 +111,15 @@ CBoard BoardWithHashes(Crc32 identity, Crc32 fingerprint) {
     return board;
 }
 
-TEST(ProposedFileName, IsOnePairWhenTheBoardIsItsStart) {
+// One pair while the board is its start, the start's pair first once it differs; each hash is
+// eight characters, short ones padded with blanks.
+TEST(ProposedFileName, IsTheHashPairOfTheBoardAfterThatOfADifferentStart) {
     const CBoard board = BoardWithHashes(0x1234ABCDu, 0xFEDCBA98u);
-    const std::string name = ProposedFileName(board, board);
-    EXPECT_EQ("1234ABCD-FEDCBA98.sud", name);
-    EXPECT_EQ(21u, name.size());
-}
-
-TEST(ProposedFileName, PutsTheStartPairFirstWhenTheBoardDiffers) {
+    EXPECT_EQ("1234ABCD-FEDCBA98.sud", ProposedFileName(board, board));
     const CBoard start = BoardWithHashes(0x11111111u, 0x22222222u);
-    const CBoard board = BoardWithHashes(0x33333333u, 0x44444444u);
-    const std::string name = ProposedFileName(start, board);
-    EXPECT_EQ("11111111-22222222 - 33333333-44444444.sud", name);
-    EXPECT_EQ(41u, name.size());
-}
-
-TEST(ProposedFileName, PadsShortHashesWithBlanks) {
-    const CBoard board = BoardWithHashes(0xABCDu, 0x0u);
-    EXPECT_EQ("    ABCD-       0.sud", ProposedFileName(board, board));
+    EXPECT_EQ("11111111-22222222 - 1234ABCD-FEDCBA98.sud", ProposedFileName(start, board));
+    const CBoard small = BoardWithHashes(0xABCDu, 0x0u);
+    EXPECT_EQ("    ABCD-       0.sud", ProposedFileName(small, small));
 }
 
 } // namespace

@@ -29,12 +29,12 @@ TEST_F(NumberBox, ShowsTheCurrentNumberAndLoadsTheOneTyped) {
     EXPECT_TRUE(Window().m_startSaved);
 }
 
-TEST_F(NumberBox, TakesASignedNumberAndReducesIt) {
+TEST_F(NumberBox, TakesASignedNumberAndReducesItAlsoOpenedFromThePuzzleLabel) {
     Type(" -7");
     OpenFromMenu();
     EXPECT_EQ(7, Window().m_puzzleNumber);
     Type("293024");
-    OpenFromMenu();
+    Press("puzzle number");
     EXPECT_EQ(0, Window().m_puzzleNumber);
 }
 
@@ -63,12 +63,6 @@ TEST_F(NumberBox, CancelChangesNothing) {
     EXPECT_EQ(100, Window().m_puzzleNumber);
     EXPECT_TRUE(Window().m_showClues);
     EXPECT_EQ(paints, headless::PaintCount());
-}
-
-TEST_F(NumberBox, OpensFromTheNumberInThePuzzleLabel) {
-    Type("9");
-    Press("puzzle number");
-    EXPECT_EQ(9, Window().m_puzzleNumber);
 }
 
 } // namespace

@@ -73,32 +73,21 @@ TEST_F(PuzzleFiles, DialogsUseTheFilterExtensionAndFolder) {
 TEST_F(PuzzleFiles, ProposedNameHasOnePairUntilTheBoardLeavesItsStart) {
     ShowPuzzle(0);
     Press("Save");
-    const CBoard& board = Window().m_board;
-    char expected[64];
-    std::snprintf(expected, sizeof expected, "%8X-%8X.sud", board.IdentityCrc(),
-                  board.m_fingerprint);
-    EXPECT_EQ(expected, ProposedName());
-    EXPECT_EQ(21u, ProposedName().size());
-
+    EXPECT_EQ(HashPair(Window().m_board) + ".sud", ProposedName());
     const CBoard start = Window().m_board;
     Enter(4, 0, 5);
     Press("Save");
-    std::snprintf(expected, sizeof expected, "%8X-%8X - %8X-%8X.sud", start.IdentityCrc(),
-                  start.m_fingerprint, board.IdentityCrc(), board.m_fingerprint);
-    EXPECT_EQ(expected, ProposedName());
-    EXPECT_EQ(41u, ProposedName().size());
+    EXPECT_EQ(ProposedFileName(start, Window().m_board), ProposedName());
+    EXPECT_NE(start.IdentityCrc(), Window().m_board.IdentityCrc());
 }
 
 TEST_F(PuzzleFiles, AfterClearTheStartPairIsThatOfTheEarlierPuzzle) {
     ShowPuzzle(0);
-    const Crc32 earlierCrc = Window().m_start.IdentityCrc();
+    const CBoard earlierStart = Window().m_start;
     Press("Clear");
     Enter(0, 0, 4);
     Press("Save");
-    char prefix[16];
-    std::snprintf(prefix, sizeof prefix, "%8X-", earlierCrc);
-    EXPECT_EQ(0u, ProposedName().find(prefix));
-    EXPECT_EQ(41u, ProposedName().size());
+    EXPECT_EQ(ProposedFileName(earlierStart, Window().m_board), ProposedName());
 }
 
 TEST_F(PuzzleFiles, ACancelledSaveWritesNothingAndStopsFurtherOffers) {

@@ -21,12 +21,6 @@ int InitialiseDialog(CSuDoKuDlg& window) {
     return -1;
 }
 
-// The packaged library, when this tree has one.
-std::vector<unsigned char> PackagedLibrary() {
-    return FileExists(KESTROVA_LIBRARY_TEXT) ? ReadBytes(KESTROVA_LIBRARY_TEXT)
-                                             : std::vector<unsigned char>();
-}
-
 class Startup : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -34,19 +28,23 @@ protected:
         headless::SetResourceString(IDS_ABOUTBOX, kAboutEntry);
     }
 
-    // Writes a program file of the real kind: some program bytes, then the packaged library.
-    bool WriteProgramFile() {
-        std::vector<unsigned char> file = {'M', 'Z', 0x90, 0};
-        const std::vector<unsigned char> library = PackagedLibrary();
-        if (library.empty()) {
-            return false;
+    TempFolder m_folder;
+};
+
+// With a program file of the real kind in the folder: some program bytes, then the packaged
+// library, when this tree has one.
+class StartupWithProgramFile : public Startup {
+protected:
+    void SetUp() override {
+        Startup::SetUp();
+        if (!FileExists(KESTROVA_LIBRARY_TEXT)) {
+            GTEST_SKIP() << "no packaged library in this tree";
         }
+        std::vector<unsigned char> file = {'M', 'Z', 0x90, 0};
+        const std::vector<unsigned char> library = ReadBytes(KESTROVA_LIBRARY_TEXT);
         file.insert(file.end(), library.begin(), library.end());
         WriteBytes(m_folder.File("Kestrova.exe"), file);
-        return true;
     }
-
-    TempFolder m_folder;
 };
 
 TEST_F(Startup, WithoutTheProgramFileTheWindowEndsTheProcessAfterItsMessage) {
@@ -72,10 +70,7 @@ TEST_F(Startup, WithoutTheProgramFileTheWindowEndsTheProcessAfterItsMessage) {
     EXPECT_EQ(window.m_hIcon, headless::WindowIcon(window, false));
 }
 
-TEST_F(Startup, ADamagedLibraryIsAnnouncedAsAProgramMessageAndEndsWithStatusZero) {
-    if (!WriteProgramFile()) {
-        GTEST_SKIP() << "no packaged library in this tree";
-    }
+TEST_F(StartupWithProgramFile, ADamagedLibraryIsAnnouncedAsAProgramMessageAndEndsWithStatusZero) {
     std::vector<unsigned char> file = ReadBytes(m_folder.File("Kestrova.exe"));
     file[file.size() - 100] ^= 0x01;
     WriteBytes(m_folder.File("Kestrova.exe"), file);
@@ -100,10 +95,7 @@ TEST_F(Startup, WithoutTheMenuTextOnlyMaximizeGoes) {
     EXPECT_EQ(static_cast<UINT>(SC_CLOSE), menu.back().id);
 }
 
-TEST_F(Startup, WithTheProgramFileTheStartPuzzleIsShown) {
-    if (!WriteProgramFile()) {
-        GTEST_SKIP() << "no packaged library in this tree";
-    }
+TEST_F(StartupWithProgramFile, WithTheProgramFileTheStartPuzzleIsShown) {
     CurrentFolder inFolder(m_folder.Path());
     CSuDoKuDlg window;
     window.m_puzzleNumber = 293024 + 3;
@@ -120,10 +112,7 @@ TEST_F(Startup, WithTheProgramFileTheStartPuzzleIsShown) {
     EXPECT_EQ(17, givens);
 }
 
-TEST_F(Startup, TheApplicationRunsTheWindowUntilEscapeAndEnterDoesNotEndIt) {
-    if (!WriteProgramFile()) {
-        GTEST_SKIP() << "no packaged library in this tree";
-    }
+TEST_F(StartupWithProgramFile, TheApplicationRunsTheWindowUntilEscapeAndEnterDoesNotEndIt) {
     CurrentFolder inFolder(m_folder.Path());
     CcorvantaApp app;
     bool ranAfterEnter = false;

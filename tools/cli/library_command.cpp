@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -30,10 +29,7 @@ std::string DescribePuzzle(const std::string& text, int reduced, const unsigned 
     CBoard board;
     board.Init();
     SetUpLibraryPuzzle(board, library, reduced);
-    const std::string line = text + "\t" + std::to_string(reduced) + "\t" + RowsOf(board);
-    char pair[32];
-    std::snprintf(pair, sizeof pair, "\t%8X-%8X", board.IdentityCrc(), board.m_fingerprint);
-    return line + pair;
+    return text + "\t" + std::to_string(reduced) + "\t" + RowsOf(board) + "\t" + HashPair(board);
 }
 
 } // namespace
