@@ -2,7 +2,7 @@
 # Installs what is missing, checks the formatting, builds three trees and runs every test:
 # native (g++, Release), the Windows programs under Wine (unit tests, the window tests and the
 # package), and native Debug under AddressSanitizer and UndefinedBehaviorSanitizer; then runs
-# each fuzzer for a short while. Exits non-zero on any failure.
+# each fuzzer for a short while, and the page in headless Chromium. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -35,4 +35,6 @@ run_ctest build/native || failed=1
 run_ctest build/win32 || failed=1
 run_ctest build/asan || failed=1
 scripts/fuzz.sh 30 || failed=1
+echo "== browser tests (tests/web) of build/web/site"
+tests/web/run.sh build/web/site || failed=1
 exit $failed
