@@ -9,7 +9,7 @@ packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # Windows tree (compilers, windres)
     wine wine64 fonts-wine                                 # running the Windows programs
     xvfb xauth xdotool imagemagick                         # the window tests on a virtual display
-    git unzip                                              # the version tests, the downloadable zip
+    git unzip python3                                      # the version tests, the downloadable zip
     clang libclang-rt-14-dev                               # the libFuzzer tree (scripts/fuzz.sh)
     chromium                                               # the browser tests and web benchmark
 )

@@ -508,8 +508,9 @@ case_long_search() {
 
 # The zip named by $KESTROVA_PACKAGE as a user gets it: the sums beside it check; it holds the
 # four files of the release, the program among them as built; unpacked into an empty folder the
-# program starts from there and shows a board; and its file properties, kestrova-cli and
-# README.txt name one version. Text files a Windows user opens have CR LF line ends.
+# program starts from there and shows a board; and the file properties of both programs (each
+# with its own description), kestrova-cli and README.txt name one version. Text files a Windows
+# user opens have CR LF line ends.
 case_package() {
     local zip=$KESTROVA_PACKAGE version
     [ "$(cd "$(dirname "$zip")" && sha256sum --check --strict SHA256SUMS)" = "$(basename "$zip"): OK" ] ||
@@ -531,15 +532,21 @@ case_package() {
     [[ $version =~ ^kestrova-cli\ ([0-9]+\.[0-9]+\.[0-9]+)( \(commit [0-9a-f]+(-dirty)?\))?$ ]] ||
         fail "kestrova-cli --version printed '$version'"
     version=${BASH_REMATCH[1]}
-    helper version "Z:$home/Kestrova.exe" >"$work/version"
-    cat "$work/version"
-    grep -qxF "fixed $version.0 $version.0" "$work/version" || fail "the fixed file and product versions are not $version.0"
-    grep -qxF "string FileVersion|$version" "$work/version" || fail "FileVersion is not $version"
-    grep -qxF "string ProductVersion|$version" "$work/version" || fail "ProductVersion is not $version"
-    ! grep -q '|$' "$work/version" || fail "a property is empty"
+    local program file
+    for program in "Kestrova.exe|Kestrova Sudoku player and solver" \
+        "kestrova-cli.exe|Kestrova command-line solver"; do
+        file=${program%%|*}
+        helper version "Z:$home/$file" >"$work/version"
+        cat "$work/version"
+        grep -qxF "fixed $version.0 $version.0" "$work/version" || fail "$file: the fixed file and product versions are not $version.0"
+        grep -qxF "string FileVersion|$version" "$work/version" || fail "$file: FileVersion is not $version"
+        grep -qxF "string ProductVersion|$version" "$work/version" || fail "$file: ProductVersion is not $version"
+        grep -qxF "string FileDescription|${program#*|}" "$work/version" || fail "$file: FileDescription is not ${program#*|}"
+        ! grep -q '|$' "$work/version" || fail "$file: a property is empty"
+    done
     [ "$(basename "$zip")" = "Kestrova-$version-win64.zip" ] || fail "the zip's name does not carry $version"
     [ "$(head -n 1 "$home/README.txt" | tr -d '\r')" = "Kestrova $version" ] || fail "README.txt does not begin with 'Kestrova $version'"
-    ok "Kestrova.exe's properties, kestrova-cli, README.txt and the zip's name say $version"
+    ok "the properties of both programs, kestrova-cli, README.txt and the zip's name say $version"
 
     start "$home"
     find_window main
