@@ -7,7 +7,7 @@ set(KESTROVA_LIBRARY ${CMAKE_CURRENT_LIST_DIR}/library.txt CACHE FILEPATH
 # A path as the programs of this tree see it: the Windows ones under Wine reach the build
 # host's files through drive Z:.
 function(kestrova_target_path out path)
-    if(CMAKE_CROSSCOMPILING AND CMAKE_HOST_UNIX)
+    if(WIN32 AND CMAKE_CROSSCOMPILING AND CMAKE_HOST_UNIX)
         set(path Z:${path})
     endif()
     set(${out} ${path} PARENT_SCOPE)

@@ -1,0 +1,26 @@
+#include "framework/platform_cursor.h"
+
+#include "page.h"
+
+namespace {
+
+HICON__ arrow{"arrow"};
+HICON__ wait{"wait"};
+HCURSOR shown = &arrow;
+
+} // namespace
+
+HCURSOR PlatformShowWaitCursor() {
+    PlatformSetCursor(&wait);
+    return shown == &wait ? &wait : &arrow;
+}
+
+HCURSOR PlatformArrowCursor() {
+    return &arrow;
+}
+
+// The page has no hidden pointer: any cursor other than the hourglass is the arrow.
+void PlatformSetCursor(HCURSOR cursor) {
+    kw_set_wait_cursor(cursor == &wait ? 1 : 0);
+    shown = cursor;
+}

@@ -1,0 +1,14 @@
+#include "framework/message_pump.h"
+
+#include "page.h"
+
+// The browser first handles what waits for it (input, rendering), which queues the window's
+// messages; they are then dispatched on this stack.
+bool PumpWaitingMessages() {
+    kw_yield();
+    bool dispatched = false;
+    while (web::DispatchNextEvent()) {
+        dispatched = true;
+    }
+    return dispatched;
+}
