@@ -22,7 +22,8 @@ const kCellLines = [63, 116, 223, 276, 383, 436];
 // Pixels whose colour the line model fixes: clear of the lines' ends, whose last pixel depends
 // on the pen.
 const kInside = { from: 12, to: 488 };
-// Outside this square no pixel has a line colour.
+// Outside this square no pixel has a line colour but the client's outline: the background is a
+// rectangle over the whole client, drawn with the cell pen.
 const kBoard = { from: 8, to: 492 };
 
 function lineModel() {
@@ -60,7 +61,8 @@ function lineDifferences(shot) {
       const colour = shot.rgb(x, y);
       const inside = x >= kInside.from && x < kInside.to && y >= kInside.from && y < kInside.to;
       const onBoard = x >= kBoard.from && x < kBoard.to && y >= kBoard.from && y < kBoard.to;
-      const wanted = inside ? model(x, y) : -1;
+      const outline = x === 0 || y === 0 || x === shot.width - 1 || y === shot.height - 1;
+      const wanted = inside ? model(x, y) : outline ? kColour.cell : -1;
       const wrong = wanted >= 0 ? colour !== wanted : isLine(colour) && (inside || !onBoard);
       if (wrong) found.push(`${x},${y}: ${hex(colour)}, wanted ${wanted >= 0 ? hex(wanted) : 'no line colour'}`);
     }

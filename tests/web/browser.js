@@ -162,9 +162,20 @@ class KestrovaPage {
     await this.click(10 + 53 * c + 26, 10 + 53 * r + 26, button);
   }
 
-  // A key by its code: 'Digit5', 'Numpad7', 'Escape'.
+  // A key by its code: 'Digit5', 'Escape'; 'Numpad7' with Num Lock on, which the driver's own
+  // keyboard does not send.
   async key(code) {
-    await this.page.keyboard.press(code);
+    const keypad = /^Numpad([0-9])$/.exec(code);
+    if (!keypad) {
+      await this.page.keyboard.press(code);
+      return;
+    }
+    const session = await this.page.createCDPSession();
+    const digit = keypad[1];
+    const key = { key: digit, code, windowsVirtualKeyCode: 0x60 + Number(digit), location: 3 };
+    await session.send('Input.dispatchKeyEvent', { type: 'keyDown', text: digit, ...key });
+    await session.send('Input.dispatchKeyEvent', { type: 'keyUp', ...key });
+    await session.detach();
   }
 
   async paints() {
