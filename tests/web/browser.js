@@ -80,8 +80,9 @@ async function launchChromium() {
   return browser;
 }
 
-// Downloads of the browser go to folder; resolves each to { name, bytes } once complete.
-async function catchDownloads(browser, folder) {
+// Downloads of the browser go to folder; next() resolves to the next one as { name, bytes }
+// once complete, or fails after seconds.
+async function catchDownloads(browser, folder, seconds = 10) {
   const session = await browser.target().createCDPSession();
   await session.send('Browser.setDownloadBehavior', { behavior: 'allowAndName', downloadPath: folder, eventsEnabled: true });
   const names = new Map();
@@ -95,7 +96,20 @@ async function catchDownloads(browser, folder) {
     else done.push(download);
   });
   return {
-    next: () => (done.length ? Promise.resolve(done.shift()) : new Promise((resolve) => waiting.push(resolve))),
+    next: () => {
+      if (done.length) return Promise.resolve(done.shift());
+      return new Promise((resolve, reject) => {
+        const timer = setTimeout(() => {
+          waiting.splice(waiting.indexOf(take), 1);
+          reject(new Error(`no download within ${seconds} s`));
+        }, seconds * 1000);
+        const take = (download) => {
+          clearTimeout(timer);
+          resolve(download);
+        };
+        waiting.push(take);
+      });
+    },
     clear: () => done.splice(0),
   };
 }
@@ -243,13 +257,19 @@ class KestrovaPage {
   // --- the window frame and the boxes ------------------------------------------------------
 
   async boxes() {
-    return this.page.$$eval('.kestrova-box[role="dialog"]', (boxes) =>
-      boxes.map((box) => ({
-        caption: box.querySelector('.box-caption')?.textContent ?? null,
+    return this.page.$$eval('.kestrova-box[role="dialog"]', (boxes) => {
+      // The caption's own text, without its buttons' labels.
+      const captionOf = (box) => {
+        const caption = box.querySelector('.box-caption')?.cloneNode(true);
+        caption?.querySelectorAll('button').forEach((button) => button.remove());
+        return caption ? caption.textContent.trim() : null;
+      };
+      return boxes.map((box) => ({
+        caption: captionOf(box),
         text: box.querySelector('.box-text')?.textContent ?? null,
         edit: box.querySelector('input[data-id="edit"]')?.value ?? null,
-      })),
-    );
+      }));
+    });
   }
 
   // Waits for count open boxes and returns the active one (the last).
