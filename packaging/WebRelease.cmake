@@ -23,7 +23,7 @@ add_custom_target(package
     COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DZIP=${web_zip} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
         -DPYTHON=${Python3_EXECUTABLE} -P ${CMAKE_CURRENT_LIST_DIR}/pack_site.cmake
     COMMAND ${CMAKE_COMMAND} -E copy ${KESTROVA_WINDOWS_PACKAGE} ${package_dir}/${windows_zip_name}
-    COMMAND ${CMAKE_COMMAND} "-DPACKAGE=${package_dir}/${windows_zip_name}\;${web_zip}"
+    COMMAND ${CMAKE_COMMAND} -DPACKAGE=${package_dir}/${windows_zip_name}$<SEMICOLON>${web_zip}
         -P ${CMAKE_CURRENT_LIST_DIR}/write_sums.cmake
     COMMENT "Packing ${web_zip} beside ${windows_zip_name}"
     VERBATIM)
