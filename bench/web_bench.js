@@ -112,7 +112,7 @@ async function firstPaints(browser, url) {
     const context = await browser.createBrowserContext();
     const page = await KestrovaPage.open(context, url);
     await page.waitRunning();
-    times.push(await page.page.evaluate(() => window.kestrovaWatch.firstPaint));
+    times.push((await page.watched()).paints[0]);
     await context.close();
   }
   return times;

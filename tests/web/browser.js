@@ -34,26 +34,29 @@ const kWarningAt = { x: 10, y: 515 };
 const kPuzzleLabelAt = { x: 410, y: 500 };
 const kCaution = 'Caution non-valid puzzles may take a while to process, please be patient.';
 
-// Counts what the tests wait for, from the page's first script on: searches ended (with the
-// time each began and ended) and paints (each replaces #board-text as a whole).
+// Notes what the tests wait for, in the page's clock from its first script on: each search
+// (when it began, the canvas's cursor then, when it ended), each paint (each replaces
+// #board-text as a whole) and each box that opened.
 function watchPage() {
-  window.kestrovaWatch = { searches: [], paints: 0, firstPaint: null };
+  window.kestrovaWatch = { searches: [], paints: [], boxes: [] };
   const watch = window.kestrovaWatch;
+  const isBox = (node) => node.nodeType === 1 && (node.matches('.kestrova-box') || node.querySelector('.kestrova-box'));
   new MutationObserver((records) => {
+    const now = performance.now();
     for (const record of records) {
       const target = record.target;
-      if (record.type === 'attributes' && target === document.body) {
-        if (target.dataset.searching === '1' && record.oldValue !== '1') {
-          watch.searches.push({ began: performance.now(), ended: null });
-        } else if (target.dataset.searching !== '1' && record.oldValue === '1' && watch.searches.length) {
-          watch.searches[watch.searches.length - 1].ended = performance.now();
-        }
+      const searching = record.type === 'attributes' && target.dataset.searching === '1';
+      if (searching && record.oldValue !== '1') {
+        const cursor = getComputedStyle(document.getElementById('board')).cursor;
+        watch.searches.push({ began: now, cursor, ended: null });
+      } else if (record.type === 'attributes' && !searching && record.oldValue === '1' && watch.searches.length) {
+        watch.searches[watch.searches.length - 1].ended = now;
       }
-      const added = [...record.addedNodes].some((node) => node.id === 'board-text');
-      if (record.type === 'childList' && (target.id === 'board-text' || added)) {
-        watch.paints += 1;
-        if (watch.firstPaint === null) watch.firstPaint = performance.now();
+      if (record.type !== 'childList') continue;
+      if (target.id === 'board-text' || [...record.addedNodes].some((node) => node.id === 'board-text')) {
+        watch.paints.push(now);
       }
+      if ([...record.addedNodes].some(isBox)) watch.boxes.push(now);
     }
   }).observe(document, {
     subtree: true,
@@ -151,7 +154,7 @@ class KestrovaPage {
 
   async waitRunning() {
     await this.page.waitForFunction(() => document.body.dataset.state === 'running', { timeout: 20000 });
-    await this.page.waitForFunction(() => window.kestrovaWatch.paints > 0, { timeout: 20000 });
+    await this.page.waitForFunction(() => window.kestrovaWatch.paints.length > 0, { timeout: 20000 });
   }
 
   async canvasOrigin() {
@@ -192,12 +195,13 @@ class KestrovaPage {
     await session.detach();
   }
 
-  async paints() {
-    return this.page.evaluate(() => window.kestrovaWatch.paints);
+  // What the page has noted so far: { searches, paints, boxes } (see watchPage).
+  async watched() {
+    return this.page.evaluate(() => window.kestrovaWatch);
   }
 
-  async searches() {
-    return this.page.evaluate(() => window.kestrovaWatch.searches);
+  async now() {
+    return this.page.evaluate(() => performance.now());
   }
 
   // The texts of the last paint: [{ x, y, text }] in paint order.
@@ -316,7 +320,7 @@ class KestrovaPage {
   // Clicks SOLVE or PROVE, answers PROVE's caution box, and waits for the search to end;
   // returns { began, ended } of it in the page's clock (ms).
   async search(name, seconds = 120) {
-    const count = (await this.searches()).length;
+    const count = (await this.watched()).searches.length;
     await this.press(name);
     if (name === 'PROVE') {
       const caution = await this.waitBox();
@@ -328,7 +332,7 @@ class KestrovaPage {
       { timeout: seconds * 1000 },
       count,
     );
-    return (await this.searches())[count];
+    return (await this.watched()).searches[count];
   }
 
   // Load: clicks Load and gives the file chooser file.
