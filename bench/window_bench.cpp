@@ -241,7 +241,7 @@ private:
         m_digest = kCrcStart;
         m_paints = 0;
         m_paintMs = 0;
-        const CPoint prove = FindTextButton("PROVE")->clickedIn.Middle();
+        const CPoint prove = ScaleToDpi(FindTextButton("PROVE")->clickedIn, GetDpi()).Middle();
         SendMessage(m_hWnd, WM_LBUTTONDOWN, 0, MAKELPARAM(prove.x, prove.y));
         sample.windowMs = MillisecondsBetween(m_searchBegan, Clock::now());
         sample.shownMs = MillisecondsBetween(m_searchBegan, m_lastSearchPaint);

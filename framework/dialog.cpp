@@ -51,6 +51,17 @@ bool CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_CLOSE:
         OnClose();
         break;
+    case WM_SETCURSOR:
+        // The hit-test code is a signed 16-bit value (HTERROR is negative).
+        result = OnSetCursor(static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam))),
+                             HIWORD(static_cast<std::uintptr_t>(lParam)));
+        break;
+    case WM_DPICHANGED: {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        OnDpiChanged(HIWORD(wParam),
+                     CRect{suggested.left, suggested.top, suggested.right, suggested.bottom});
+        break;
+    }
     default:
         m_defaultRequested = true;
         break;
@@ -128,5 +139,14 @@ BOOL CDialog::OnEraseBkgnd(CDC*) {
 }
 
 void CDialog::OnClose() {
+    Default();
+}
+
+BOOL CDialog::OnSetCursor(int, UINT) {
+    Default();
+    return FALSE;
+}
+
+void CDialog::OnDpiChanged(UINT, const CRect&) {
     Default();
 }

@@ -63,6 +63,11 @@ protected:
     virtual void OnKeyDown(UINT key, UINT repeatCount, UINT flags);
     virtual BOOL OnEraseBkgnd(CDC* dc);
     virtual void OnClose();
+    // The pointer moved over the window: TRUE when the handler has set the cursor itself.
+    virtual BOOL OnSetCursor(int hitTest, UINT mouseMessage);
+    // The window has moved to a screen of another DPI; the platform suggests a rectangle for it
+    // there, in screen pixels.
+    virtual void OnDpiChanged(UINT dpi, const CRect& suggested);
 
     // Hands the message being handled on to the platform's default processing.
     void Default() { m_defaultRequested = true; }

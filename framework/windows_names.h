@@ -57,14 +57,21 @@ constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_QUIT = 0x0012;
 constexpr UINT WM_ERASEBKGND = 0x0014;
+constexpr UINT WM_SETCURSOR = 0x0020;
 constexpr UINT WM_QUERYDRAGICON = 0x0037;
 constexpr UINT WM_SETICON = 0x0080;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
+constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_RBUTTONDOWN = 0x0204;
+constexpr UINT WM_DPICHANGED = 0x02E0;
+
+// Hit-test codes (WM_SETCURSOR).
+constexpr int HTERROR = -2;
+constexpr int HTCLIENT = 1;
 
 // Commands and system commands.
 constexpr int IDOK = 1;
@@ -100,6 +107,8 @@ constexpr UINT VK_NUMPAD9 = 0x69;
 constexpr int SW_SHOWNORMAL = 1;
 constexpr UINT SWP_NOSIZE = 0x0001;
 constexpr UINT SWP_NOMOVE = 0x0002;
+constexpr UINT SWP_NOZORDER = 0x0004;
+constexpr UINT SWP_NOACTIVATE = 0x0010;
 constexpr UINT SWP_SHOWWINDOW = 0x0040;
 constexpr UINT SWP_NOOWNERZORDER = 0x0200;
 
@@ -123,6 +132,14 @@ constexpr DWORD OFN_OVERWRITEPROMPT = 0x00000002;
 constexpr DWORD OFN_FILEMUSTEXIST = 0x00001000;
 constexpr DWORD OFN_PATHMUSTEXIST = 0x00000800;
 constexpr DWORD OFN_EXPLORER = 0x00080000;
+
+// A rectangle in the platform's form (CRect is the window code's own).
+struct RECT {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
 
 // The state of one paint.
 struct PAINTSTRUCT {

@@ -15,6 +15,10 @@ public:
     void* m_handle = nullptr;
 };
 
+// The DPI of 100 %: what a window reports where the platform gives none, and the DPI the window
+// code lays itself out in.
+constexpr UINT kDefaultDpi = 96;
+
 // A window of the platform, reached through its handle. The handle is set while the window
 // exists; the object does not own it.
 class CWnd {
@@ -29,12 +33,21 @@ public:
     // Paints at once whatever is marked for repainting.
     void UpdateWindow();
     void GetClientRect(CRect* rect) const;
+    // Resizes the window, frame included, so that its client area becomes width x height pixels;
+    // the window's centre stays where it was.
+    void SetClientSize(int width, int height);
+    // The dots per inch of the screen the window is on: 96 at 100 %, 144 at 150 %; kDefaultDpi
+    // before the window exists.
+    UINT GetDpi() const;
     CMenu* GetSystemMenu(BOOL revert);
     HICON SetIcon(HICON icon, BOOL bigIcon);
     BOOL ShowWindow(int command);
     // Makes this window the active one and returns the window that was active before.
     HWND SetActiveWindow();
     BOOL SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags);
+    // While another program is in front, flashes the window's taskbar button until the user
+    // brings this program to the front; nothing while it is in front already.
+    void FlashUntilInFront();
 
     // Text of a child control, at most maxChars characters.
     std::string GetDlgItemText(int id, std::size_t maxChars) const;

@@ -11,7 +11,8 @@ packages=(
     xvfb xauth xdotool imagemagick                         # the window tests on a virtual display
     git unzip python3                                      # the version tests, the downloadable zip
     clang libclang-rt-14-dev                               # the libFuzzer tree (scripts/fuzz.sh)
-    chromium                                               # the browser tests and web benchmark
+    emscripten node-acorn                                  # the page (build/web)
+    chromium                                               # the page's tests and benchmark, headless
 )
 # Node and npm drive the browser; a Node of another source may bring its own npm.
 command -v npm >/dev/null || packages+=(nodejs npm)

@@ -2,6 +2,10 @@
 # Installs what is missing, builds Kestrova.exe (build/win32) and starts it under Wine from
 # its own folder: it reads its puzzle library from "Kestrova.exe" in the current directory.
 # Without an X display it runs on a virtual one (xvfb-run) and leaves a screenshot.
+#
+# run.sh --web [PORT]: builds the page as well (build/web, the static folder build/web/site with
+# a copy of that Kestrova.exe) and serves it on http://127.0.0.1:PORT/ (8080 by default) until
+# Ctrl+C.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -15,6 +19,16 @@ if [ ! -f build/win32/kestrova-exe.txt ]; then   # written by kestrova_append_li
 fi
 cmake --build build/win32 -j"$(nproc)" --target Kestrova
 exe=$(cat build/win32/kestrova-exe.txt)
+
+if [ "${1:-}" = "--web" ]; then
+    port=${2:-8080}
+    cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
+        -DKESTROVA_WINDOWS_EXE="$exe" >/dev/null
+    cmake --build build/web -j"$(nproc)"
+    echo "run.sh: serving build/web/site at http://127.0.0.1:$port/ (Ctrl+C ends it)"
+    exec python3 -m http.server "$port" --bind 127.0.0.1 --directory build/web/site
+fi
 echo "run.sh: starting $exe"
 cd "$(dirname "$exe")"
 

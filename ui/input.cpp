@@ -15,11 +15,24 @@ bool IsCell(int c, int r) {
     return c >= 0 && c <= 8 && r >= 0 && r <= 8;
 }
 
-// Truncation toward zero makes the margins left of and above the board count as column and
-// row 0.
-bool HitCell(CPoint point, int& c, int& r) {
-    c = (point.x - kBoardOrigin) / kCellPitch;
-    r = (point.y - kBoardOrigin) / kCellPitch;
+// The column or row under a coordinate, or -1. A cell answers from one step of the pitch to the
+// next, without the lines' extra pixel per box; the margin left of and above the board counts as
+// the first column and row, as far as one pitch out.
+int CellIndexAt(int pixel, UINT dpi) {
+    if (pixel <= ScaleToDpi(kBoardOrigin - kCellPitch, dpi)) {
+        return -1;
+    }
+    for (int i = 0; i < 9; ++i) {
+        if (pixel < ScaleToDpi(kBoardOrigin + kCellPitch * (i + 1), dpi)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+bool HitCell(CPoint point, UINT dpi, int& c, int& r) {
+    c = CellIndexAt(point.x, dpi);
+    r = CellIndexAt(point.y, dpi);
     return IsCell(c, r);
 }
 
@@ -41,23 +54,24 @@ void CSuDoKuDlg::OnLButtonDown(UINT flags, CPoint point) {
     if (m_searching) {
         return;
     }
+    const UINT dpi = GetDpi();
     int c = 0;
     int r = 0;
-    if (HitCell(point, c, r) && m_board.Value(c, r) == 0) {
+    if (HitCell(point, dpi, c, r) && m_board.Value(c, r) == 0) {
         m_selCol = c;
         m_selRow = r;
     } else {
         m_selCol = -1;
         m_selRow = -1;
-        PressTextButtons(point);
+        PressTextButtons(point, dpi);
     }
     InvalidateAndUpdate();
     CDialog::OnLButtonDown(flags, point);
 }
 
-void CSuDoKuDlg::PressTextButtons(CPoint point) {
+void CSuDoKuDlg::PressTextButtons(CPoint point, UINT dpi) {
     for (const TextButton& button : kTextButtons) {
-        if (button.clickedIn.Contains(point)) {
+        if (ScaleToDpi(button.clickedIn, dpi).Contains(point)) {
             (this->*button.command)();
         }
     }
@@ -102,7 +116,7 @@ void CSuDoKuDlg::OnRButtonDown(UINT flags, CPoint point) {
     }
     int c = 0;
     int r = 0;
-    if (HitCell(point, c, r) && m_board.Value(c, r) != 0) {
+    if (HitCell(point, GetDpi(), c, r) && m_board.Value(c, r) != 0) {
         m_board.Remove(c, r);
         // Taking out a given takes it out of the start position too.
         if (m_start.Value(c, r) != 0) {
@@ -114,6 +128,17 @@ void CSuDoKuDlg::OnRButtonDown(UINT flags, CPoint point) {
     m_selRow = -1;
     InvalidateAndUpdate();
     CDialog::OnRButtonDown(flags, point);
+}
+
+// During a search the platform would set the window's own cursor, the arrow, at every move of the
+// pointer, until the search's next drain put the hourglass back. Over a window that a modal
+// dialog has disabled (HTERROR) the platform keeps its own answer.
+BOOL CSuDoKuDlg::OnSetCursor(int hitTest, UINT mouseMessage) {
+    if (m_searching && hitTest != HTERROR) {
+        CWaitCursor::Restore();
+        return TRUE;
+    }
+    return CDialog::OnSetCursor(hitTest, mouseMessage);
 }
 
 void CSuDoKuDlg::OnKeyDown(UINT key, UINT repeatCount, UINT flags) {

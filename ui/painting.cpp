@@ -15,69 +15,62 @@ const char* const kCluesOff = "CLUES OFF";
 const char* const kPuzzleLabelFormat = "17 - %d";
 const char* const kUserEntered = "User Entered";
 
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kBoxPenColour = RGB(180, 100, 100);
-const COLORREF kSelectionPenColour = RGB(220, 100, 100);
-const COLORREF kCellPenColour = RGB(100, 100, 250);
-const COLORREF kGivenColour = RGB(225, 95, 95);
-const COLORREF kOtherDigitColour = RGB(95, 205, 95);
-const COLORREF kCandidateColour = RGB(150, 150, 150);
-const COLORREF kStatusColour = RGB(20, 20, 20);
-const COLORREF kWarningColour = RGB(255, 20, 20);
-
-// Lines and frames take one extra pixel per box; digits and marks step by the cell pitch alone.
-constexpr int kBoardEnd = 490;
-constexpr int kSelectionSize = 54;
-const int kBoxLines[] = {10, 170, 330, 490};
-const int kCellLines[] = {63, 116, 223, 276, 383, 436};
-
-constexpr int kDigitLeft = 30;
-constexpr int kDigitTop = 14;
-constexpr int kMarkLeft = 17;
-constexpr int kMarkTop = 14;
-constexpr int kMarkPitch = 16;
-
-// The status and warning lines, left of the text buttons' first row.
-constexpr int kStatusLeft = 10;
-constexpr int kStatusTop = 500;
-constexpr int kWarningTop = 515;
-
 template <typename... Values> std::string Format(const char* format, Values... values) {
     char text[64];
     std::snprintf(text, sizeof text, format, values...);
     return text;
 }
 
-template <std::size_t N> void DrawVerticalLines(CDC& dc, const int (&xs)[N]) {
-    for (int x : xs) {
-        dc.MoveTo(x, kBoardOrigin);
-        dc.LineTo(x, kBoardEnd);
+enum class Lines { Box, Cell };
+enum class Direction { Vertical, Horizontal };
+
+// The box lines or the cell lines in one direction, left to right or top to bottom.
+void DrawGridLines(CDC& dc, Lines lines, Direction direction, UINT dpi) {
+    const int start = ScaleToDpi(GridLine(0), dpi);
+    const int end = ScaleToDpi(GridLine(9), dpi);
+    for (int i = 0; i <= 9; ++i) {
+        if (IsBoxLine(i) != (lines == Lines::Box)) {
+            continue;
+        }
+        const int at = ScaleToDpi(GridLine(i), dpi);
+        if (direction == Direction::Vertical) {
+            dc.MoveTo(at, start);
+            dc.LineTo(at, end);
+        } else {
+            dc.MoveTo(start, at);
+            dc.LineTo(end, at);
+        }
     }
 }
 
-template <std::size_t N> void DrawHorizontalLines(CDC& dc, const int (&ys)[N]) {
-    for (int y : ys) {
-        dc.MoveTo(kBoardOrigin, y);
-        dc.LineTo(kBoardEnd, y);
-    }
-}
-
-void DrawSelectionFrame(CDC& dc, int c, int r) {
-    const int x0 = kCellPitch * c + c / 3 + kBoardOrigin;
-    const int y0 = kCellPitch * r + r / 3 + kBoardOrigin;
+void DrawSelectionFrame(CDC& dc, int c, int r, UINT dpi) {
+    const int x0 = ScaleToDpi(GridLine(c), dpi);
+    const int y0 = ScaleToDpi(GridLine(r), dpi);
+    const int x1 = ScaleToDpi(GridLine(c) + kSelectionSize, dpi);
+    const int y1 = ScaleToDpi(GridLine(r) + kSelectionSize, dpi);
     dc.MoveTo(x0, y0);
-    dc.LineTo(x0, y0 + kSelectionSize);
-    dc.LineTo(x0 + kSelectionSize, y0 + kSelectionSize);
-    dc.LineTo(x0 + kSelectionSize, y0);
+    dc.LineTo(x0, y1);
+    dc.LineTo(x1, y1);
+    dc.LineTo(x1, y0);
     dc.LineTo(x0, y0);
+}
+
+void CreateScaledPen(CPen& pen, const PenStyle& style, UINT dpi) {
+    pen.CreatePen(PS_SOLID, ScaleToDpi(style.width, dpi), style.colour);
+}
+
+void TextOutAt(CDC& dc, CPoint at, const std::string& text, UINT dpi) {
+    const CPoint scaled = ScaleToDpi(at, dpi);
+    dc.TextOut(scaled.x, scaled.y, text);
 }
 
 } // namespace
 
 void CSuDoKuDlg::OnPaint() {
     CPaintDC dc(this);
-    DrawGrid(dc);
-    DrawTexts(dc);
+    const UINT dpi = GetDpi();
+    DrawGrid(dc, dpi);
+    DrawTexts(dc, dpi);
     CDialog::OnPaint();
 }
 
@@ -92,13 +85,16 @@ HCURSOR CSuDoKuDlg::OnQueryDragIcon() {
     return m_hIcon;
 }
 
-void CSuDoKuDlg::DrawGrid(CDC& dc) {
-    CPen boxPen(PS_SOLID, 2, kBoxPenColour);
-    CPen selectionPen(PS_SOLID, 2, kSelectionPenColour);
-    CPen cellPen(PS_SOLID, 1, kCellPenColour);
-    CBrush background(kWhite);
+void CSuDoKuDlg::DrawGrid(CDC& dc, UINT dpi) {
+    CPen boxPen;
+    CPen selectionPen;
+    CPen cellPen;
+    CreateScaledPen(boxPen, kBoxPen, dpi);
+    CreateScaledPen(selectionPen, kSelectionPen, dpi);
+    CreateScaledPen(cellPen, kCellPen, dpi);
+    CBrush background(kBackgroundColour);
     HGDIOBJ keptPen = dc.SelectObject(cellPen);
-    dc.SetBkColor(kWhite);
+    dc.SetBkColor(kBackgroundColour);
     dc.SetBkMode(OPAQUE);
 
     // The brush is put back as well, so that it is no longer selected when it is deleted.
@@ -107,29 +103,26 @@ void CSuDoKuDlg::DrawGrid(CDC& dc) {
     GetClientRect(&client);
     dc.Rectangle(0, 0, client.Width(), client.Height());
 
-    dc.SelectObject(boxPen);
-    DrawVerticalLines(dc, kBoxLines);
-    dc.SelectObject(cellPen);
-    DrawVerticalLines(dc, kCellLines);
-    dc.SelectObject(boxPen);
-    DrawHorizontalLines(dc, kBoxLines);
-    dc.SelectObject(cellPen);
-    DrawHorizontalLines(dc, kCellLines);
-
+    for (Direction direction : {Direction::Vertical, Direction::Horizontal}) {
+        dc.SelectObject(boxPen);
+        DrawGridLines(dc, Lines::Box, direction, dpi);
+        dc.SelectObject(cellPen);
+        DrawGridLines(dc, Lines::Cell, direction, dpi);
+    }
     if (m_selCol >= 0 && m_selCol <= 8) {
         dc.SelectObject(selectionPen);
-        DrawSelectionFrame(dc, m_selCol, m_selRow);
+        DrawSelectionFrame(dc, m_selCol, m_selRow, dpi);
     }
     dc.SelectObject(keptPen);
     dc.SelectObject(keptBrush);
 }
 
-void CSuDoKuDlg::DrawCell(CDC& dc, int c, int r) {
+void CSuDoKuDlg::DrawCell(CDC& dc, int c, int r, UINT dpi) {
     const unsigned char value = m_board.Value(c, r);
     if (value != 0) {
         dc.SelectObject(m_fontLarge);
         dc.SetTextColor(m_start.Value(c, r) == value ? kGivenColour : kOtherDigitColour);
-        dc.TextOut(kDigitLeft + kCellPitch * c, kDigitTop + kCellPitch * r, Format("%d", value));
+        TextOutAt(dc, DigitPosition(c, r), Format("%d", value), dpi);
         return;
     }
     if (!m_showClues) {
@@ -139,34 +132,34 @@ void CSuDoKuDlg::DrawCell(CDC& dc, int c, int r) {
     dc.SetTextColor(kCandidateColour);
     for (unsigned char d = 1; d <= 9; ++d) {
         if (m_board.IsCandidate(c, r, d)) {
-            dc.TextOut(kMarkLeft + kCellPitch * c + kMarkPitch * ((d - 1) % 3),
-                       kMarkTop + kCellPitch * r + kMarkPitch * ((d - 1) / 3), Format("%d", d));
+            TextOutAt(dc, MarkPosition(c, r, d), Format("%d", d), dpi);
         }
     }
 }
 
-void CSuDoKuDlg::DrawTexts(CDC& dc) {
+void CSuDoKuDlg::DrawTexts(CDC& dc, UINT dpi) {
     HGDIOBJ keptFont = dc.SelectObject(m_fontSmall);
     for (int r = 0; r < 9; ++r) {
         for (int c = 0; c < 9; ++c) {
-            DrawCell(dc, c, r);
+            DrawCell(dc, c, r, dpi);
         }
     }
 
     dc.SelectObject(m_fontSmall);
     dc.SetTextColor(kStatusColour);
-    dc.TextOut(
-        kStatusLeft, kStatusTop,
-        Format(kStatusFormat, m_board.IdentityCrc(), m_board.m_fingerprint, m_solutions.GetSize()));
+    TextOutAt(
+        dc, kStatusPosition,
+        Format(kStatusFormat, m_board.IdentityCrc(), m_board.m_fingerprint, m_solutions.GetSize()),
+        dpi);
     if (m_solutions.GetSize() > 1) {
         dc.SetTextColor(kWarningColour);
-        dc.TextOut(kStatusLeft, kWarningTop, kWarning);
+        TextOutAt(dc, kWarningPosition, kWarning, dpi);
     }
 
     dc.SetTextColor(kStatusColour);
     for (const TextButton& button : kTextButtons) {
         if (button.label != ButtonLabel::None) {
-            dc.TextOut(button.drawnAt.x, button.drawnAt.y, LabelOf(button));
+            TextOutAt(dc, button.drawnAt, LabelOf(button), dpi);
         }
     }
     dc.SelectObject(keptFont);

@@ -44,10 +44,13 @@ void CSuDoKuDlg::SavePuzzleFile() {
     CWaitCursor::Restore();
 }
 
-// A search offers its solutions from behind whatever window the user has moved to.
+// A search offers its solutions from behind whatever window the user has moved to. While
+// another program is in front, the platform does not let this one take the focus, so the
+// taskbar button calls the user back.
 void CSuDoKuDlg::BringToFront() {
     ShowWindow(SW_SHOWNORMAL);
     HWND previouslyActive = SetActiveWindow();
     SetWindowPos(previouslyActive, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
+    FlashUntilInFront();
 }

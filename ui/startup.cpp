@@ -14,6 +14,7 @@ const char* const kProgramFileName = "Kestrova.exe";
 
 BOOL CSuDoKuDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    FitToDpi();
     AddPuzzleNumberEntry();
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);

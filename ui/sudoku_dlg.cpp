@@ -1,4 +1,5 @@
 #include "sudoku_dlg.h"
+#include "layout.h"
 
 #include "framework/resources.h"
 #include "framework/wait_cursor.h"
@@ -9,13 +10,10 @@
 
 namespace {
 
-const char* const kFontFace = "Tahoma";
-constexpr int kSmallFontHeight = 16;
-constexpr int kLargeFontHeight = 46;
-
 void CreateWindowFont(CFont& font, int height) {
-    font.CreateFont(height, 0, 0, 0, FW_LIGHT, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_RASTER_PRECIS,
-                    CLIP_STROKE_PRECIS, ANTIALIASED_QUALITY, FF_SWISS | DEFAULT_PITCH, kFontFace);
+    font.CreateFont(height, 0, 0, 0, kTextFont.weight, FALSE, FALSE, FALSE, kTextFont.charSet,
+                    kTextFont.outPrecision, kTextFont.clipPrecision, kTextFont.quality,
+                    kTextFont.pitchAndFamily, kTextFont.face);
 }
 
 } // namespace
@@ -23,11 +21,33 @@ void CreateWindowFont(CFont& font, int height) {
 CSuDoKuDlg::CSuDoKuDlg(CWnd* parent)
     : CDialog(IDD_SUDOKU_DIALOG, parent), m_hIcon(AfxLoadIcon(IDR_MAINFRAME)),
       m_puzzleNumber(DrawStartNumber(static_cast<std::uint32_t>(std::time(nullptr)))) {
-    CreateWindowFont(m_fontSmall, kSmallFontHeight);
-    CreateWindowFont(m_fontLarge, kLargeFontHeight);
+    CreateFonts(GetDpi());
 }
 
 CSuDoKuDlg::~CSuDoKuDlg() = default;
+
+void CSuDoKuDlg::CreateFonts(UINT dpi) {
+    CreateWindowFont(m_fontSmall, ScaleToDpi(kSmallFontHeight, dpi));
+    CreateWindowFont(m_fontLarge, ScaleToDpi(kLargeFontHeight, dpi));
+}
+
+// The dialog template's size follows the dialog font, which the user's system chooses; the
+// painting needs the layout's client area, whatever that font.
+void CSuDoKuDlg::FitToDpi() {
+    const UINT dpi = GetDpi();
+    SetClientSize(ScaleToDpi(kClientWidth, dpi), ScaleToDpi(kClientHeight, dpi));
+    CreateFonts(dpi);
+}
+
+// The window goes where the platform suggests, and is then sized from the layout, since the
+// suggested size is the old one scaled and may be a pixel off. The message is not handed on:
+// the dialog manager would size the window from its template again.
+void CSuDoKuDlg::OnDpiChanged(UINT, const CRect& suggested) {
+    SetWindowPos(nullptr, suggested.left, suggested.top, suggested.Width(), suggested.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    FitToDpi();
+    InvalidateAndUpdate();
+}
 
 void CSuDoKuDlg::ClearPuzzle() {
     m_board.Clear();

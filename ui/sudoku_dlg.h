@@ -64,9 +64,12 @@ protected:
     void OnLButtonDown(UINT flags, CPoint point) override;
     void OnRButtonDown(UINT flags, CPoint point) override;
     void OnKeyDown(UINT key, UINT repeatCount, UINT flags) override;
+    BOOL OnSetCursor(int hitTest, UINT mouseMessage) override;
     // ui/closing.cpp
     void OnOK() override;
     void OnClose() override;
+    // ui/sudoku_dlg.cpp
+    void OnDpiChanged(UINT dpi, const CRect& suggested) override;
 
     // The search's hooks (ui/sudoku_dlg.cpp).
     bool DrainMessages() override;
@@ -74,11 +77,14 @@ protected:
 
 private:
     void AddPuzzleNumberEntry();
-    void DrawGrid(CDC& dc);
-    void DrawTexts(CDC& dc);
-    void DrawCell(CDC& dc, int c, int r);
+    // Sizes the client area and creates the fonts for the window's DPI.
+    void FitToDpi();
+    void CreateFonts(UINT dpi);
+    void DrawGrid(CDC& dc, UINT dpi);
+    void DrawTexts(CDC& dc, UINT dpi);
+    void DrawCell(CDC& dc, int c, int r, UINT dpi);
     std::string LabelOf(const TextButton& button) const;
-    void PressTextButtons(CPoint point);
+    void PressTextButtons(CPoint point, UINT dpi);
     void RunSearchWithWaitCursor();
     void BringToFront();
 };

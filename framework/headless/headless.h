@@ -82,7 +82,8 @@ struct DrawOp {
 const std::vector<DrawOp>& LastPaint();
 int PaintCount();
 
-// The client area every headless window has.
+// The client area a headless window starts with, as a dialog template in Tahoma 8 gives it at
+// 96 DPI; SetClientSize changes it.
 constexpr int kClientWidth = 501;
 constexpr int kClientHeight = 554;
 
@@ -117,7 +118,13 @@ int SelectedAllControl(const CWnd& window);
 // The system menu starts with Restore, Move, Size, Minimize, Maximize, a separator and Close.
 const std::vector<MenuItem>& SystemMenu(const CWnd& window);
 HICON WindowIcon(const CWnd& window, bool big);
-// ShowWindow, SetActiveWindow and SetWindowPos calls, in order, as readable text.
+// Moves the window to a screen of another DPI, as the platform does when the user drags it
+// there or changes the scale: from now on the window reports that DPI, and it gets
+// WM_DPICHANGED with the rectangle the platform suggests, its size scaled by the change. A
+// window starts at 96 DPI.
+void ChangeDpi(CWnd& window, UINT dpi);
+// ShowWindow, SetActiveWindow, SetWindowPos and FlashUntilInFront calls, in order, as readable
+// text.
 const std::vector<std::string>& PlacementCalls(const CWnd& window);
 // Messages that handlers left to the default processing, in order.
 const std::vector<UINT>& DefaultedMessages();

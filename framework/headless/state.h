@@ -19,6 +19,9 @@ struct HWND__ {
     HICON icons[2] = {nullptr, nullptr};
     std::vector<headless::MenuItem> systemMenu;
     std::vector<std::string> placementCalls;
+    int clientWidth = headless::kClientWidth;
+    int clientHeight = headless::kClientHeight;
+    UINT dpi = kDefaultDpi;
 };
 
 // A drawing context: the selected objects and colours, and the current position.

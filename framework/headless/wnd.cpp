@@ -75,6 +75,19 @@ HICON WindowIcon(const CWnd& window, bool big) {
     return WindowOf(window).icons[big ? ICON_BIG : ICON_SMALL];
 }
 
+// A headless window stands at the screen's origin, its frame no wider than its client area.
+void ChangeDpi(CWnd& window, UINT dpi) {
+    if (!window.m_hWnd) {
+        return;
+    }
+    HWND__& state = *window.m_hWnd;
+    const UINT oldDpi = state.dpi;
+    state.dpi = dpi;
+    RECT suggested = {0, 0, static_cast<int>(state.clientWidth * dpi / oldDpi),
+                      static_cast<int>(state.clientHeight * dpi / oldDpi)};
+    Deliver(window.m_hWnd, WM_DPICHANGED, (dpi << 16) | dpi, reinterpret_cast<LPARAM>(&suggested));
+}
+
 const std::vector<std::string>& PlacementCalls(const CWnd& window) {
     return WindowOf(window).placementCalls;
 }
@@ -101,7 +114,20 @@ void CWnd::UpdateWindow() {
 }
 
 void CWnd::GetClientRect(CRect* rect) const {
-    *rect = CRect{0, 0, headless::kClientWidth, headless::kClientHeight};
+    *rect = m_hWnd ? CRect{0, 0, m_hWnd->clientWidth, m_hWnd->clientHeight}
+                   : CRect{0, 0, headless::kClientWidth, headless::kClientHeight};
+}
+
+void CWnd::SetClientSize(int width, int height) {
+    if (!m_hWnd) {
+        return;
+    }
+    m_hWnd->clientWidth = width;
+    m_hWnd->clientHeight = height;
+}
+
+UINT CWnd::GetDpi() const {
+    return m_hWnd ? m_hWnd->dpi : kDefaultDpi;
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL) {
@@ -136,6 +162,12 @@ HWND CWnd::SetActiveWindow() {
     }
     m_hWnd->placementCalls.push_back("SetActiveWindow");
     return m_hWnd;
+}
+
+void CWnd::FlashUntilInFront() {
+    if (m_hWnd) {
+        m_hWnd->placementCalls.push_back("FlashUntilInFront");
+    }
 }
 
 BOOL CWnd::SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags) {

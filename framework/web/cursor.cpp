@@ -11,8 +11,9 @@ HCURSOR shown = &arrow;
 } // namespace
 
 HCURSOR PlatformShowWaitCursor() {
+    const HCURSOR replaced = shown;
     PlatformSetCursor(&wait);
-    return shown == &wait ? &wait : &arrow;
+    return replaced;
 }
 
 HCURSOR PlatformArrowCursor() {

@@ -9,11 +9,10 @@ namespace {
 
 // What a fresh drawing context has selected: a black pen of width 1, a white brush and the
 // system font.
-const web::GdiObject& StockObject(web::GdiKind kind) {
-    static const web::GdiObject stock[] = {
-        {web::GdiKind::Pen, 1, RGB(0, 0, 0), 0, 0, ""},
-        {web::GdiKind::Brush, 1, RGB(255, 255, 255), 0, 0, ""},
-        {web::GdiKind::Font, 1, RGB(0, 0, 0), 16, 700, "System"}};
+web::GdiObject& StockObject(web::GdiKind kind) {
+    static web::GdiObject stock[] = {{web::GdiKind::Pen, 1, RGB(0, 0, 0), 0, 0, ""},
+                                     {web::GdiKind::Brush, 1, RGB(255, 255, 255), 0, 0, ""},
+                                     {web::GdiKind::Font, 1, RGB(0, 0, 0), 16, 700, "System"}};
     return stock[static_cast<int>(kind)];
 }
 
@@ -74,7 +73,7 @@ HGDIOBJ CDC::SelectObject(HGDIOBJ object) {
     }
     const web::GdiKind kind = static_cast<const web::GdiObject*>(object)->kind;
     HGDIOBJ& slot = SlotOf(*m_hDC, kind);
-    HGDIOBJ previous = slot ? slot : const_cast<web::GdiObject*>(&StockObject(kind));
+    HGDIOBJ previous = slot ? slot : &StockObject(kind);
     slot = object;
     return previous;
 }

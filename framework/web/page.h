@@ -47,6 +47,10 @@ void kw_focus_select(int window, int id);
 int kw_dpi();
 // The client area of the window in device pixels: width, then height.
 void kw_client_size(int window, int* size);
+// Gives the window's canvas that many device pixels; its CSS size is that at 96 DPI.
+void kw_set_client_size(int window, int width, int height);
+// While the page is out of sight, its title calls the user back until it is seen again.
+void kw_call_attention();
 
 // Painting, in device pixels of the window's canvas.
 void kw_begin_paint(int window);
@@ -76,6 +80,8 @@ struct HWND__ {
     bool erase = false;
     bool ended = false;
     int result = 0;
+    // The DPI the window was last told about.
+    UINT dpi = 96;
 };
 
 // A drawing context: the selected objects and colours, and the current position.
@@ -132,9 +138,6 @@ bool DispatchNextEvent();
 // Dispatches the queued messages, waiting for more, until the window has ended; returns its
 // result.
 int RunModalLoop(HWND__& window);
-
-// The scale of the page's device pixels, as a DPI: 96 is one device pixel per CSS pixel.
-int PageDpi();
 
 // Files: where a file written for download goes, and the page's store of files.
 extern const char* const kDownloadFolder;

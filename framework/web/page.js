@@ -7,15 +7,17 @@
 var LibraryKestrova = {
   $KW__postset: 'KW.start();',
   $KW: {
-    WM_PAINT: 0x000F,
     WM_KEYDOWN: 0x0100,
     WM_COMMAND: 0x0111,
     WM_SYSCOMMAND: 0x0112,
     WM_LBUTTONDOWN: 0x0201,
     WM_RBUTTONDOWN: 0x0204,
+    WM_DPICHANGED: 0x02E0,
     IDOK: 1,
     IDCANCEL: 2,
     SC_CLOSE: 0xF060,
+    VK_F1: 0x70,
+    VK_F12: 0x7B,
     MF_SEPARATOR: 0x0800,
     FONT_FALLBACKS: 'Tahoma, Verdana, "DejaVu Sans", sans-serif',
     // 8-point text of the platform's dialogs at 96 DPI.
@@ -31,6 +33,7 @@ var LibraryKestrova = {
     fonts: {},
     resumeChannel: null,
     resumeCallbacks: [],
+    attentionTimer: null,
     lastTouch: null,
 
     start: function() {
@@ -117,23 +120,48 @@ var LibraryKestrova = {
       KW.element('closed-reload').addEventListener('click', function() { location.reload(); });
     },
 
-    // The backing store has the device pixels of the client area; its CSS size stays at 96 DPI.
+    // Until the window sizes its client area itself, it has its template's size at the page's DPI.
     sizeCanvas: function(record) {
-      record.dpi = KW.dpi();
-      record.canvas.width = Math.round(record.width * record.dpi / 96);
-      record.canvas.height = Math.round(record.height * record.dpi / 96);
-      record.canvas.style.width = record.width + 'px';
-      record.canvas.style.height = record.height + 'px';
+      var scale = KW.dpi() / 96;
+      KW.setClientSize(record, Math.round(record.width * scale), Math.round(record.height * scale));
     },
 
-    // A new device pixel ratio (zoom, another screen) gives the canvas a new backing store, which
-    // the window paints again.
+    // A new device pixel ratio (zoom, another screen), which comes with a resize, is a new DPI
+    // for the window, which sizes its canvas again and repaints.
     watchDpi: function(record) {
-      var query = matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
-      query.addEventListener('change', function() {
-        KW.sizeCanvas(record);
-        KW.push(record.id, KW.WM_PAINT, 0, 0);
-        KW.watchDpi(record);
+      var told = KW.dpi();
+      window.addEventListener('resize', function() {
+        var dpi = KW.dpi();
+        if (dpi !== told) {
+          told = dpi;
+          KW.push(record.id, KW.WM_DPICHANGED, (dpi << 16) | dpi, 0);
+        }
+      });
+    },
+
+    // The canvas has the device pixels of the client area; its CSS size is that at 96 DPI, in
+    // whole CSS pixels.
+    setClientSize: function(record, width, height) {
+      record.dpi = KW.dpi();
+      record.canvas.width = width;
+      record.canvas.height = height;
+      record.canvas.style.width = Math.round(width * 96 / record.dpi) + 'px';
+      record.canvas.style.height = Math.round(height * 96 / record.dpi) + 'px';
+    },
+
+    // The page's title alternates with a call to look while the page is out of sight.
+    callAttention: function() {
+      if (!document.hidden || KW.attentionTimer) {
+        return;
+      }
+      var title = document.title;
+      KW.attentionTimer = setInterval(function() {
+        document.title = document.title === title ? '\u2605 ' + title : title;
+      }, 1000);
+      document.addEventListener('visibilitychange', function() {
+        clearInterval(KW.attentionTimer);
+        KW.attentionTimer = null;
+        document.title = title;
       }, {once: true});
     },
 
@@ -206,7 +234,10 @@ var LibraryKestrova = {
         return;
       }
       if (top.main && event.target.id !== 'touch-input' && event.keyCode) {
-        event.preventDefault();
+        // The function keys keep their meaning to the browser (F5 reloads, F11 fills the screen).
+        if (event.keyCode < KW.VK_F1 || event.keyCode > KW.VK_F12) {
+          event.preventDefault();
+        }
         KW.push(top.id, KW.WM_KEYDOWN, event.keyCode, 1 | (event.repeat ? 1 << 30 : 0));
       }
     },
@@ -221,7 +252,11 @@ var LibraryKestrova = {
     // --- The system menu -------------------------------------------------------------------
 
     hideSystemMenu: function() {
-      KW.element('system-menu').hidden = true;
+      var menu = KW.element('system-menu');
+      if (!menu.hidden) {
+        menu.hidden = true;
+        KW.element('board').focus();
+      }
     },
 
     toggleSystemMenu: function(record) {
@@ -235,6 +270,10 @@ var LibraryKestrova = {
         menu.appendChild(KW.menuItem(record, item));
       });
       menu.hidden = false;
+      var first = menu.querySelector('button');
+      if (first) {
+        first.focus();
+      }
     },
 
     // An entry is named for its first word: "&About corvanta..." is "about", "&Close" "close".
@@ -471,12 +510,9 @@ var LibraryKestrova = {
   kw_destroy_window__deps: ['$KW'],
   kw_destroy_window: function(window) {
     var record = KW.windows[window];
-    if (!record) {
-      return;
-    }
     delete KW.windows[window];
     KW.active = KW.active.filter(function(id) { return id !== window; });
-    if (record.overlay) {
+    if (record && record.overlay) {
       record.overlay.remove();
     }
     var top = KW.windows[KW.active[KW.active.length - 1]];
@@ -593,6 +629,19 @@ var LibraryKestrova = {
     HEAP32[(size >> 2) + 1] = canvas ? canvas.height : record ? record.height : 0;
   },
 
+  kw_set_client_size__deps: ['$KW'],
+  kw_set_client_size: function(window, width, height) {
+    var record = KW.windows[window];
+    if (record && record.canvas) {
+      KW.setClientSize(record, width, height);
+    }
+  },
+
+  kw_call_attention__deps: ['$KW'],
+  kw_call_attention: function() {
+    KW.callAttention();
+  },
+
   kw_begin_paint__deps: ['$KW'],
   kw_begin_paint: function(window) {
     var record = KW.windows[window];
@@ -667,7 +716,12 @@ var LibraryKestrova = {
   },
 
   kw_set_wait_cursor__deps: ['$KW'],
+  // The search shows the hourglass again after every pass over the queue: only a change
+  // touches the page, which would otherwise have its style worked out again each time.
   kw_set_wait_cursor: function(wait) {
+    if (document.body.dataset.searching === (wait ? '1' : '0')) {
+      return;
+    }
     document.body.dataset.searching = wait ? '1' : '0';
     document.documentElement.style.cursor = wait ? 'wait' : '';
     KW.element('board').style.cursor = wait ? 'wait' : '';

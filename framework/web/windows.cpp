@@ -32,12 +32,24 @@ void DefaultProcessing(HWND window, UINT message, WPARAM wParam) {
     }
 }
 
+// The page's window stays where it is: the suggested rectangle is its client area at the new
+// DPI.
+void DeliverDpiChange(HWND__& window, UINT dpi) {
+    int size[2] = {};
+    kw_client_size(window.id, size);
+    RECT suggested = {0, 0, static_cast<int>(size[0] * dpi / window.dpi),
+                      static_cast<int>(size[1] * dpi / window.dpi)};
+    window.dpi = dpi;
+    Deliver(&window, WM_DPICHANGED, (dpi << 16) | dpi, reinterpret_cast<LPARAM>(&suggested));
+}
+
 } // namespace
 
 PageWindow::PageWindow(CDialog* owner) {
     static int lastId = 0;
     m_window.id = ++lastId;
     m_window.owner = owner;
+    m_window.dpi = static_cast<UINT>(kw_dpi());
     LiveWindows()[m_window.id] = &m_window;
 }
 
@@ -68,8 +80,14 @@ bool DispatchNextEvent() {
     }
     // A message for a window that has gone since it was queued is dropped.
     const auto found = LiveWindows().find(event[0]);
-    if (found != LiveWindows().end()) {
-        Deliver(found->second, static_cast<UINT>(event[1]), static_cast<WPARAM>(event[2]),
+    if (found == LiveWindows().end()) {
+        return true;
+    }
+    const UINT message = static_cast<UINT>(event[1]);
+    if (message == WM_DPICHANGED) {
+        DeliverDpiChange(*found->second, HIWORD(static_cast<WPARAM>(event[2])));
+    } else {
+        Deliver(found->second, message, static_cast<WPARAM>(event[2]),
                 static_cast<LPARAM>(event[3]));
     }
     return true;
@@ -82,10 +100,6 @@ int RunModalLoop(HWND__& window) {
         }
     }
     return window.result;
-}
-
-int PageDpi() {
-    return kw_dpi();
 }
 
 // Rounded as the platform converts dialog units.

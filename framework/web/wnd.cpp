@@ -32,6 +32,17 @@ void CWnd::GetClientRect(CRect* rect) const {
     *rect = CRect{0, 0, size[0], size[1]};
 }
 
+void CWnd::SetClientSize(int width, int height) {
+    if (m_hWnd) {
+        kw_set_client_size(m_hWnd->id, width, height);
+    }
+}
+
+// The page's device pixels per CSS pixel, as a DPI.
+UINT CWnd::GetDpi() const {
+    return m_hWnd ? static_cast<UINT>(kw_dpi()) : kDefaultDpi;
+}
+
 // The page gives every window the same system menu: Close.
 CMenu* CWnd::GetSystemMenu(BOOL) {
     if (!m_hWnd) {
@@ -59,6 +70,10 @@ HWND CWnd::SetActiveWindow() {
 
 BOOL CWnd::SetWindowPos(HWND, int, int, int, int, UINT) {
     return m_hWnd ? TRUE : FALSE;
+}
+
+void CWnd::FlashUntilInFront() {
+    kw_call_attention();
 }
 
 std::string CWnd::GetDlgItemText(int id, std::size_t maxChars) const {

@@ -22,6 +22,26 @@ void CWnd::GetClientRect(CRect* rect) const {
     *rect = CRect{client.left, client.top, client.right, client.bottom};
 }
 
+// The frame's size comes from the platform's own metrics at the window's DPI.
+void CWnd::SetClientSize(int width, int height) {
+    RECT frame = {0, 0, width, height};
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongW(m_hWnd, GWL_STYLE)),
+                             GetMenu(m_hWnd) != nullptr,
+                             static_cast<DWORD>(GetWindowLongW(m_hWnd, GWL_EXSTYLE)), GetDpi());
+    RECT window = {};
+    ::GetWindowRect(m_hWnd, &window);
+    const int frameWidth = frame.right - frame.left;
+    const int frameHeight = frame.bottom - frame.top;
+    ::SetWindowPos(m_hWnd, nullptr, (window.left + window.right - frameWidth) / 2,
+                   (window.top + window.bottom - frameHeight) / 2, frameWidth, frameHeight,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+UINT CWnd::GetDpi() const {
+    const UINT dpi = m_hWnd ? GetDpiForWindow(m_hWnd) : 0;
+    return dpi ? dpi : kDefaultDpi;
+}
+
 CMenu* CWnd::GetSystemMenu(BOOL revert) {
     m_systemMenu.m_handle = ::GetSystemMenu(m_hWnd, revert);
     return m_systemMenu.m_handle ? &m_systemMenu : nullptr;
@@ -42,6 +62,20 @@ HWND CWnd::SetActiveWindow() {
 
 BOOL CWnd::SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags) {
     return ::SetWindowPos(m_hWnd, insertAfter, x, y, width, height, flags);
+}
+
+// The foreground window may belong to this program's own dialog, which also counts as in front.
+void CWnd::FlashUntilInFront() {
+    DWORD foregroundProcess = 0;
+    GetWindowThreadProcessId(GetForegroundWindow(), &foregroundProcess);
+    if (foregroundProcess == GetCurrentProcessId()) {
+        return;
+    }
+    FLASHWINFO flash = {};
+    flash.cbSize = sizeof flash;
+    flash.hwnd = m_hWnd;
+    flash.dwFlags = FLASHW_ALL | FLASHW_TIMERNOFG;
+    FlashWindowEx(&flash);
 }
 
 std::string CWnd::GetDlgItemText(int id, std::size_t maxChars) const {

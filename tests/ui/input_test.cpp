@@ -34,18 +34,6 @@ protected:
     }
 };
 
-TEST_F(Input, TheMarginsCountAsTheFirstColumnAndRow) {
-    Click(5, 5);
-    EXPECT_EQ(0, Window().m_selCol);
-    EXPECT_EQ(0, Window().m_selRow);
-    Click(486, 486);
-    EXPECT_EQ(8, Window().m_selCol);
-    EXPECT_EQ(8, Window().m_selRow);
-    Click(487, 100);
-    EXPECT_EQ(-1, Window().m_selCol);
-    EXPECT_EQ(-1, Window().m_selRow);
-}
-
 TEST_F(Input, AClickOnAFilledCellOnlyDropsTheSelection) {
     ShowPuzzle(0);
     ClickCell(4, 0);
@@ -55,24 +43,6 @@ TEST_F(Input, AClickOnAFilledCellOnlyDropsTheSelection) {
     EXPECT_EQ(paints + 1, headless::PaintCount());
     EXPECT_EQ(5, Filled());
     EXPECT_TRUE(headless::FileDialogs().empty());
-}
-
-TEST_F(Input, ClearAnswersItsWholeRangeAndNothingBeside) {
-    const ClickArea& clear = Button("Clear").clickedIn;
-    const CPoint middle = clear.Middle();
-    for (const CPoint& outside :
-         {CPoint(clear.left - 1, middle.y), CPoint(clear.right + 1, middle.y),
-          CPoint(middle.x, clear.top - 1), CPoint(middle.x, clear.bottom + 1)}) {
-        ShowPuzzle(0);
-        Click(outside.x, outside.y);
-        EXPECT_EQ(5, Filled()) << outside.x << "," << outside.y;
-    }
-    for (const CPoint& inside :
-         {CPoint(clear.left, clear.top), CPoint(clear.right, clear.bottom)}) {
-        ShowPuzzle(0);
-        Click(inside.x, inside.y);
-        EXPECT_EQ(0, Filled()) << inside.x << "," << inside.y;
-    }
 }
 
 TEST_F(Input, TheLabelReloadsThePuzzleAndItsNumberOpensTheBox) {
@@ -96,16 +66,6 @@ TEST_F(Input, TheLabelReloadsThePuzzleAndItsNumberOpensTheBox) {
     EXPECT_EQ(2u, headless::Dialogs().size());
     Click(number.right + 1, number.bottom);
     EXPECT_EQ(2u, headless::Dialogs().size());
-}
-
-TEST_F(Input, CluesTwiceRestoresTheDisplay) {
-    const ClickArea& clues = Button("CLUES").clickedIn;
-    Click(clues.left, clues.top);
-    EXPECT_TRUE(Window().m_showClues);
-    Click(clues.right, clues.bottom);
-    EXPECT_FALSE(Window().m_showClues);
-    Click(clues.right + 1, clues.bottom);
-    EXPECT_FALSE(Window().m_showClues);
 }
 
 TEST_F(Input, SaveOffersTheBoardEvenAfterAnEarlierCancel) {
@@ -165,10 +125,22 @@ TEST_F(Input, DuringASearchClicksAreDroppedAndKeysOnlyRepaint) {
         EXPECT_EQ(defaulted, headless::DefaultedMessages().size());
         Key('5');
         EXPECT_EQ(paints + 1, headless::PaintCount());
+        // The pointer moving over the window keeps the hourglass; over the window disabled by a
+        // modal dialog the platform answers.
+        headless::HideCursor();
+        EXPECT_EQ(TRUE, headless::SendMessage(Window(), WM_SETCURSOR, 0,
+                                              MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+        EXPECT_TRUE(headless::WaitCursorShown());
+        EXPECT_EQ(FALSE, headless::SendMessage(Window(), WM_SETCURSOR, 0,
+                                               MAKELPARAM(HTERROR, WM_LBUTTONDOWN)));
+        EXPECT_EQ(static_cast<UINT>(WM_SETCURSOR), headless::DefaultedMessages().back());
     });
     Press("SOLVE");
     EXPECT_TRUE(ranDuringSearch);
     EXPECT_EQ(1, Window().m_solutions.GetSize());
+    const std::size_t defaulted = headless::DefaultedMessages().size();
+    headless::SendMessage(Window(), WM_SETCURSOR, 0, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(defaulted + 1, headless::DefaultedMessages().size());
 }
 
 TEST_F(Input, TheNumberBoxLoadsAPuzzleUnderARunningSearch) {
@@ -252,5 +224,70 @@ TEST_F(Input, ADigitThatLeavesACellWithoutCandidatesShowsDeadEnd) {
     ASSERT_EQ(1u, headless::MessageBoxes().size());
     EXPECT_EQ("Dead End", headless::MessageBoxes()[0].text);
 }
+
+// The cells and the text buttons answer where the window draws them, at every DPI.
+class InputAtDpi : public Input, public ::testing::WithParamInterface<UINT> {
+protected:
+    void SetUp() override {
+        Input::SetUp();
+        if (GetParam() != kDefaultDpi) {
+            headless::ChangeDpi(Window(), GetParam());
+        }
+    }
+
+    static int Scaled(int pixels) { return ScaleToDpi(pixels, GetParam()); }
+    static ClickArea AreaOf(const char* button) {
+        return ScaleToDpi(Button(button).clickedIn, GetParam());
+    }
+};
+
+TEST_P(InputAtDpi, EveryCellAnswersInItsMiddleAndTheMarginsCountAsTheFirstColumnAndRow) {
+    for (int r = 0; r < 9; ++r) {
+        for (int c = 0; c < 9; ++c) {
+            ClickCell(c, r);
+            EXPECT_EQ(c, Window().m_selCol);
+            EXPECT_EQ(r, Window().m_selRow);
+        }
+    }
+    Click(Scaled(5), Scaled(5));
+    EXPECT_EQ(0, Window().m_selCol);
+    EXPECT_EQ(0, Window().m_selRow);
+    Click(Scaled(486), Scaled(486));
+    EXPECT_EQ(8, Window().m_selCol);
+    EXPECT_EQ(8, Window().m_selRow);
+    Click(Scaled(487), Scaled(100));
+    EXPECT_EQ(-1, Window().m_selCol);
+    EXPECT_EQ(-1, Window().m_selRow);
+}
+
+TEST_P(InputAtDpi, ClearAnswersItsWholeRangeAndNothingBeside) {
+    const ClickArea clear = AreaOf("Clear");
+    const CPoint middle = clear.Middle();
+    for (const CPoint& outside :
+         {CPoint(clear.left - 1, middle.y), CPoint(clear.right + 1, middle.y),
+          CPoint(middle.x, clear.top - 1), CPoint(middle.x, clear.bottom + 1)}) {
+        ShowPuzzle(0);
+        Click(outside.x, outside.y);
+        EXPECT_EQ(5, Filled()) << outside.x << "," << outside.y;
+    }
+    for (const CPoint& inside :
+         {CPoint(clear.left, clear.top), CPoint(clear.right, clear.bottom)}) {
+        ShowPuzzle(0);
+        Click(inside.x, inside.y);
+        EXPECT_EQ(0, Filled()) << inside.x << "," << inside.y;
+    }
+}
+
+TEST_P(InputAtDpi, CluesTwiceRestoresTheDisplay) {
+    const ClickArea clues = AreaOf("CLUES");
+    Click(clues.left, clues.top);
+    EXPECT_TRUE(Window().m_showClues);
+    Click(clues.right, clues.bottom);
+    EXPECT_FALSE(Window().m_showClues);
+    Click(clues.right + 1, clues.bottom);
+    EXPECT_FALSE(Window().m_showClues);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, InputAtDpi, ::testing::Values(96u, 144u));
 
 } // namespace

@@ -19,15 +19,39 @@ std::ostream& operator<<(std::ostream& out, const Line& line) {
                << line.width << " #" << std::hex << line.colour << std::dec;
 }
 
-const COLORREF kBoxPen = RGB(180, 100, 100);
-const COLORREF kCellPen = RGB(100, 100, 250);
-const COLORREF kSelectionPen = RGB(220, 100, 100);
+// The window at a DPI, and what that DPI must give: the distance between two box lines, the
+// client area and the two font heights.
+struct DpiCase {
+    UINT dpi;
+    int boxLineSpacing;
+    int clientWidth;
+    int clientHeight;
+    int smallFont;
+    int largeFont;
+};
 
-class Painting : public WindowTest {
+std::ostream& operator<<(std::ostream& out, const DpiCase& dpiCase) {
+    return out << dpiCase.dpi << " DPI";
+}
+
+class Painting : public WindowTest, public ::testing::WithParamInterface<DpiCase> {
 protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        if (GetParam().dpi != kDefaultDpi) {
+            headless::ChangeDpi(Window(), GetParam().dpi);
+        }
+    }
+
     void Paint() {
         Window().Invalidate();
         Window().UpdateWindow();
+    }
+
+    static int Scaled(int pixels) { return ScaleToDpi(pixels, GetParam().dpi); }
+
+    static Line ScaledLine(int x1, int y1, int x2, int y2, const PenStyle& pen) {
+        return {Scaled(x1), Scaled(y1), Scaled(x2), Scaled(y2), Scaled(pen.width), pen.colour};
     }
 
     static std::vector<Line> Lines() {
@@ -40,47 +64,57 @@ protected:
         return lines;
     }
 
-    const DrawOp& Text(int x, int y) {
-        const DrawOp* op = TextAt(x, y);
+    // The text drawn at a position of the layout, scaled.
+    const DrawOp& Text(CPoint at) {
+        const CPoint scaled = ScaleToDpi(at, GetParam().dpi);
+        const DrawOp* op = TextAt(scaled.x, scaled.y);
         if (!op) {
             static const DrawOp none;
-            ADD_FAILURE() << "no text at " << x << "," << y;
+            ADD_FAILURE() << "no text at " << scaled.x << "," << scaled.y;
             return none;
         }
         return *op;
     }
+    bool NoTextAt(CPoint at) {
+        const CPoint scaled = ScaleToDpi(at, GetParam().dpi);
+        return TextAt(scaled.x, scaled.y) == nullptr;
+    }
+    const DrawOp& Label(const char* button) { return Text(Button(button).drawnAt); }
 };
 
-TEST_F(Painting, DrawsTheBackgroundAndTheGridWithItsPens) {
+TEST_P(Painting, DrawsTheBackgroundAndTheGridWithItsPens) {
     Paint();
     const DrawOp& background = headless::LastPaint().front();
     EXPECT_EQ(DrawKind::Rectangle, background.kind);
     EXPECT_EQ(0, background.x);
     EXPECT_EQ(0, background.y);
-    EXPECT_EQ(headless::kClientWidth, background.x2);
-    EXPECT_EQ(headless::kClientHeight, background.y2);
-    EXPECT_EQ(RGB(255, 255, 255), background.brushColour);
-    EXPECT_EQ(kCellPen, background.pen.colour);
+    EXPECT_EQ(GetParam().clientWidth, background.x2);
+    EXPECT_EQ(GetParam().clientHeight, background.y2);
+    EXPECT_EQ(kBackgroundColour, background.brushColour);
+    EXPECT_EQ(kCellPen.colour, background.pen.colour);
 
     std::vector<Line> expected;
-    const int boxLines[] = {10, 170, 330, 490};
-    const int cellLines[] = {63, 116, 223, 276, 383, 436};
-    for (int x : boxLines) {
-        expected.push_back({x, 10, x, 490, 2, kBoxPen});
+    for (bool vertical : {true, false}) {
+        for (const PenStyle* pen : {&kBoxPen, &kCellPen}) {
+            for (int i = 0; i <= 9; ++i) {
+                if (IsBoxLine(i) == (pen == &kBoxPen)) {
+                    const int at = GridLine(i);
+                    expected.push_back(vertical
+                                           ? ScaledLine(at, GridLine(0), at, GridLine(9), *pen)
+                                           : ScaledLine(GridLine(0), at, GridLine(9), at, *pen));
+                }
+            }
+        }
     }
-    for (int x : cellLines) {
-        expected.push_back({x, 10, x, 490, 1, kCellPen});
+    const std::vector<Line> lines = Lines();
+    EXPECT_EQ(expected, lines);
+    ASSERT_EQ(20u, lines.size());
+    for (int box = 1; box < 4; ++box) {
+        EXPECT_EQ(GetParam().boxLineSpacing, lines[box].x1 - lines[box - 1].x1);
     }
-    for (int y : boxLines) {
-        expected.push_back({10, y, 490, y, 2, kBoxPen});
-    }
-    for (int y : cellLines) {
-        expected.push_back({10, y, 490, y, 1, kCellPen});
-    }
-    EXPECT_EQ(expected, Lines());
 }
 
-TEST_F(Painting, FramesTheSelectedCellIncludingTheBoxLinePixels) {
+TEST_P(Painting, FramesTheSelectedCellIncludingTheBoxLinePixels) {
     Window().m_selCol = 2;
     Window().m_selRow = 4;
     Paint();
@@ -88,113 +122,120 @@ TEST_F(Painting, FramesTheSelectedCellIncludingTheBoxLinePixels) {
     ASSERT_EQ(24u, lines.size());
     // x0 = 53 * 2 + 0 + 10, y0 = 53 * 4 + 1 + 10: the frame of column 2 ends on the box line.
     const std::vector<Line> frame(lines.end() - 4, lines.end());
-    EXPECT_EQ((std::vector<Line>{{116, 223, 116, 277, 2, kSelectionPen},
-                                 {116, 277, 170, 277, 2, kSelectionPen},
-                                 {170, 277, 170, 223, 2, kSelectionPen},
-                                 {170, 223, 116, 223, 2, kSelectionPen}}),
+    EXPECT_EQ((std::vector<Line>{ScaledLine(116, 223, 116, 277, kSelectionPen),
+                                 ScaledLine(116, 277, 170, 277, kSelectionPen),
+                                 ScaledLine(170, 277, 170, 223, kSelectionPen),
+                                 ScaledLine(170, 223, 116, 223, kSelectionPen)}),
               frame);
+    EXPECT_EQ(lines[1].x1, frame[2].x1);
 }
 
-TEST_F(Painting, GivensAndOtherDigitsHaveTheirColoursInTheLargeFont) {
+TEST_P(Painting, GivensAndOtherDigitsHaveTheirColoursInTheLargeFont) {
     ShowPuzzle(0);
     Enter(4, 0, 5);
     Paint();
-    const DrawOp& given = Text(30, 14);
+    const DrawOp& given = Text(DigitPosition(0, 0));
     EXPECT_EQ("1", given.text);
-    EXPECT_EQ(RGB(225, 95, 95), given.textColour);
-    EXPECT_EQ(46, given.font.height);
-    const DrawOp& entered = Text(30 + 53 * 4, 14);
+    EXPECT_EQ(kGivenColour, given.textColour);
+    EXPECT_EQ(GetParam().largeFont, given.font.height);
+    const DrawOp& entered = Text(DigitPosition(4, 0));
     EXPECT_EQ("5", entered.text);
-    EXPECT_EQ(RGB(95, 205, 95), entered.textColour);
+    EXPECT_EQ(kOtherDigitColour, entered.textColour);
     EXPECT_EQ(OPAQUE, entered.bkMode);
-    EXPECT_EQ(RGB(255, 255, 255), entered.bkColour);
+    EXPECT_EQ(kBackgroundColour, entered.bkColour);
 }
 
-TEST_F(Painting, BothFontsAreLightTahomaWithTheWindowsParameters) {
+TEST_P(Painting, BothFontsAreLightTahomaWithTheWindowsParameters) {
     ShowPuzzle(0);
     Paint();
-    for (const headless::FontState& font : {Text(30, 14).font, Text(10, 500).font}) {
-        EXPECT_EQ("Tahoma", font.face);
-        EXPECT_EQ(FW_LIGHT, font.weight);
+    for (const headless::FontState& font :
+         {Text(DigitPosition(0, 0)).font, Text(kStatusPosition).font}) {
+        EXPECT_EQ(kTextFont.face, font.face);
+        EXPECT_EQ(kTextFont.weight, font.weight);
         EXPECT_EQ(0, font.width);
-        EXPECT_EQ(ANSI_CHARSET, font.charSet);
-        EXPECT_EQ(OUT_RASTER_PRECIS, font.outPrecision);
-        EXPECT_EQ(CLIP_STROKE_PRECIS, font.clipPrecision);
-        EXPECT_EQ(ANTIALIASED_QUALITY, font.quality);
-        EXPECT_EQ(FF_SWISS | DEFAULT_PITCH, font.pitchAndFamily);
+        EXPECT_EQ(kTextFont.charSet, font.charSet);
+        EXPECT_EQ(kTextFont.outPrecision, font.outPrecision);
+        EXPECT_EQ(kTextFont.clipPrecision, font.clipPrecision);
+        EXPECT_EQ(kTextFont.quality, font.quality);
+        EXPECT_EQ(kTextFont.pitchAndFamily, font.pitchAndFamily);
     }
-    EXPECT_EQ(16, Text(10, 500).font.height);
+    EXPECT_EQ(GetParam().smallFont, Text(kStatusPosition).font.height);
 }
 
-TEST_F(Painting, CandidateMarksOnlyWithCluesOnAndOnlyForCandidates) {
+TEST_P(Painting, CandidateMarksOnlyWithCluesOnAndOnlyForCandidates) {
     ShowPuzzle(0);
     Paint();
-    EXPECT_EQ(nullptr, TextAt(17 + 53 * 4, 14));
+    EXPECT_TRUE(NoTextAt(MarkPosition(4, 0, 3)));
 
     Window().m_showClues = true;
     Paint();
     // Cell (4, 0) sees 1 and 2 in its row and the 1 of line 0 at (4, 4).
-    EXPECT_EQ(nullptr, TextAt(17 + 53 * 4, 14));
-    EXPECT_EQ(nullptr, TextAt(17 + 53 * 4 + 16, 14));
-    const DrawOp& three = Text(17 + 53 * 4 + 32, 14);
+    EXPECT_TRUE(NoTextAt(MarkPosition(4, 0, 1)));
+    EXPECT_TRUE(NoTextAt(MarkPosition(4, 0, 2)));
+    const DrawOp& three = Text(MarkPosition(4, 0, 3));
     EXPECT_EQ("3", three.text);
-    EXPECT_EQ(RGB(150, 150, 150), three.textColour);
-    EXPECT_EQ(16, three.font.height);
-    EXPECT_EQ("9", Text(17 + 53 * 4 + 32, 14 + 32).text);
-    EXPECT_EQ("5", Text(17 + 53 * 8 + 16, 14 + 53 * 7 + 16).text);
+    EXPECT_EQ(kCandidateColour, three.textColour);
+    EXPECT_EQ(GetParam().smallFont, three.font.height);
+    EXPECT_EQ("9", Text(MarkPosition(4, 0, 9)).text);
+    EXPECT_EQ("5", Text(MarkPosition(8, 7, 5)).text);
 }
 
-TEST_F(Painting, AClearedBoardShowsAllNineMarksInEveryCell) {
+TEST_P(Painting, AClearedBoardShowsAllNineMarksInEveryCell) {
     Window().m_showClues = true;
     Window().ClearPuzzle();
     int marks = 0;
     for (const DrawOp& op : Texts()) {
-        marks += op.font.height == 16 && op.textColour == RGB(150, 150, 150);
+        marks += op.font.height == GetParam().smallFont && op.textColour == kCandidateColour;
     }
     EXPECT_EQ(81 * 9, marks);
 }
 
-TEST_F(Painting, StatusLinePadsTheHashesWithBlanksAndCountsTheSolutions) {
+TEST_P(Painting, StatusLinePadsTheHashesWithBlanksAndCountsTheSolutions) {
     Window().m_board.m_imageCrc[0] = 0xABCDu;
     Window().m_board.m_fingerprint = 0x1234ABCDu;
     Window().m_solutions.Add(7);
     Paint();
-    const DrawOp& status = Text(10, 500);
+    const DrawOp& status = Text(kStatusPosition);
     EXPECT_EQ("    ABCD-1234ABCD: 1", status.text);
-    EXPECT_EQ(RGB(20, 20, 20), status.textColour);
-    EXPECT_EQ(nullptr, TextAt(10, 515));
+    EXPECT_EQ(kStatusColour, status.textColour);
+    EXPECT_TRUE(NoTextAt(kWarningPosition));
 
     Window().m_solutions.Add(8);
     Paint();
-    EXPECT_EQ("    ABCD-1234ABCD: 2", Text(10, 500).text);
-    const DrawOp& warning = Text(10, 515);
+    EXPECT_EQ("    ABCD-1234ABCD: 2", Text(kStatusPosition).text);
+    const DrawOp& warning = Text(kWarningPosition);
     EXPECT_EQ("NOT REAL SUDOKU 2 or more sulutions exist.", warning.text);
-    EXPECT_EQ(RGB(255, 20, 20), warning.textColour);
+    EXPECT_EQ(kWarningColour, warning.textColour);
 }
 
-TEST_F(Painting, LabelsAndButtons) {
+TEST_P(Painting, LabelsAndButtons) {
     Window().m_puzzleNumber = 293023;
     Paint();
-    EXPECT_EQ("CLUES OFF", Text(10, 530).text);
-    EXPECT_EQ(RGB(20, 20, 20), Text(10, 530).textColour);
-    EXPECT_EQ("Clear", Text(200, 500).text);
-    EXPECT_EQ("Load", Text(270, 500).text);
-    EXPECT_EQ("Save", Text(340, 500).text);
-    EXPECT_EQ("17 - 293023", Text(410, 500).text);
-    EXPECT_EQ("SOLVE", Text(200, 530).text);
-    EXPECT_EQ("PROVE", Text(340, 530).text);
+    EXPECT_EQ("CLUES OFF", Label("CLUES").text);
+    EXPECT_EQ(kStatusColour, Label("CLUES").textColour);
+    EXPECT_EQ("Clear", Label("Clear").text);
+    EXPECT_EQ("Load", Label("Load").text);
+    EXPECT_EQ("Save", Label("Save").text);
+    EXPECT_EQ("17 - 293023", Label("puzzle label").text);
+    EXPECT_EQ("SOLVE", Label("SOLVE").text);
+    EXPECT_EQ("PROVE", Label("PROVE").text);
 
     Window().m_showClues = true;
     Window().m_puzzleNumber = 0;
     Paint();
-    EXPECT_EQ("CLUES ON", Text(10, 530).text);
-    EXPECT_EQ("17 - 0", Text(410, 500).text);
+    EXPECT_EQ("CLUES ON", Label("CLUES").text);
+    EXPECT_EQ("17 - 0", Label("puzzle label").text);
 
     for (int number : {-1, 293024}) {
         Window().m_puzzleNumber = number;
         Paint();
-        EXPECT_EQ("User Entered", Text(410, 500).text);
+        EXPECT_EQ("User Entered", Label("puzzle label").text);
     }
 }
+
+// 96 DPI is the layout itself; at 144 DPI (150 %) the boxes stand 240 pixels apart.
+INSTANTIATE_TEST_SUITE_P(Dpi, Painting,
+                         ::testing::Values(DpiCase{96, 160, 501, 554, 16, 46},
+                                           DpiCase{144, 240, 752, 831, 24, 69}));
 
 } // namespace

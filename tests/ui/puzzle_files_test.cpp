@@ -112,7 +112,7 @@ TEST_F(PuzzleFiles, EveryOfferBringsTheWindowToTheFrontFirst) {
     Window().m_offerSave = false;
     Window().SavePuzzleFile();
     EXPECT_EQ((std::vector<std::string>{"ShowWindow 1", "SetActiveWindow",
-                                        "SetWindowPos self 0 0 0 0 0x243"}),
+                                        "SetWindowPos self 0 0 0 0 0x243", "FlashUntilInFront"}),
               headless::PlacementCalls(Window()));
     EXPECT_TRUE(headless::FileDialogs().empty());
 }

@@ -33,14 +33,11 @@ void WindowTest::Click(int x, int y) {
     headless::SendMessage(*m_window, WM_LBUTTONDOWN, 0, MAKELPARAM(x, y));
 }
 
-namespace {
-
-CPoint MiddleOfCell(int c, int r) {
-    return CPoint(kBoardOrigin + kCellPitch * c + kCellPitch / 2,
-                  kBoardOrigin + kCellPitch * r + kCellPitch / 2);
+CPoint WindowTest::MiddleOfCell(int c, int r) const {
+    return ScaleToDpi(CPoint(kBoardOrigin + kCellPitch * c + kCellPitch / 2,
+                             kBoardOrigin + kCellPitch * r + kCellPitch / 2),
+                      m_window->GetDpi());
 }
-
-} // namespace
 
 void WindowTest::ClickCell(int c, int r) {
     const CPoint middle = MiddleOfCell(c, r);
@@ -53,7 +50,7 @@ void WindowTest::RightClickCell(int c, int r) {
 }
 
 void WindowTest::Press(const char* button) {
-    const CPoint middle = Button(button).clickedIn.Middle();
+    const CPoint middle = ScaleToDpi(Button(button).clickedIn, m_window->GetDpi()).Middle();
     Click(middle.x, middle.y);
 }
 

@@ -20,10 +20,12 @@ protected:
 
     void ShowPuzzle(int number);
     void Click(int x, int y);
+    // The middle of cell (c, r) at the window's DPI.
+    CPoint MiddleOfCell(int c, int r) const;
     // Clicks the middle of cell (c, r), with the left or the right button.
     void ClickCell(int c, int r);
     void RightClickCell(int c, int r);
-    // Clicks the middle of the text button of that name (ui/layout.h).
+    // Clicks the middle of the text button of that name (ui/layout.h) at the window's DPI.
     void Press(const char* button);
     void Key(UINT key);
     // Selects cell (c, r) by a click in its middle and types a digit.

@@ -4,21 +4,34 @@
 # (the case package also takes the zip named by $KESTROVA_PACKAGE)
 # Every case copies the program into a fresh folder, starts it from there, drives it with
 # xdotool and checks screenshots with kestrova_wintest (a Windows helper in the same prefix).
-# Coordinates below are the window's client pixels; checks print what they find.
+# Coordinates below are the window's client pixels at 96 DPI, scaled to the case's DPI where
+# they are used (scaled_* cases); checks print what they find.
 set -euo pipefail
 case=$1 exe=$2 wintest=$3 prefix=$4
 root=$(cd "$(dirname "$0")/../.." && pwd)
+
+# scaled_DPI[_small_fonts]: the window at Windows' scale DPI, optionally with both shell dialog
+# fonts replaced by "Small Fonts"; on a screen large enough for the window at 200 %.
+dpi=96 dialog_font= screen=1024x768x24
+if [[ $case =~ ^scaled_([0-9]+)(_small_fonts)?$ ]]; then
+    dpi=${BASH_REMATCH[1]}
+    [ -z "${BASH_REMATCH[2]}" ] || dialog_font="Small Fonts"
+    case=scaled screen=1600x1200x24
+fi
 
 work=$(mktemp -d /tmp/kestrova-gui.XXXXXX)
 home=$work   # the folder the program is started from
 xvfb=
 kestrova=
 throttler=
+display_changed=
 cleanup() {
     local status=$?
     [ -z "$throttler" ] || kill "$throttler" 2>/dev/null || true
     [ -z "$kestrova" ] || kill -CONT "$kestrova" 2>/dev/null || true
     [ -z "$kestrova" ] || kill "$kestrova" 2>/dev/null || true
+    # The prefix is shared by every case: the next one finds Wine's own defaults again.
+    [ -z "$display_changed" ] || display_settings "" Tahoma || true
     WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
     [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
     if [ $status -eq 0 ]; then rm -rf "$work"; else echo "screenshots kept in $work"; fi
@@ -30,7 +43,7 @@ ok() { echo "ok: $*"; }
 
 # --- display, Wine, helper ------------------------------------------------------------------
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$work/display")
@@ -58,7 +71,8 @@ ended() {
 
 # Waits for a visible window of the program: main (client at least 500 x 550) or TITLE.
 # Sets hwnd and texts (its visible child windows' texts); for the main window also cx, cy,
-# its client origin on the screen, to which all the client coordinates below refer.
+# its client origin on the screen, to which all the client coordinates below refer, and cw, ch,
+# its client area's size.
 find_window() {
     local want=$1 line end=$((SECONDS + 20))
     while [ $SECONDS -lt $end ]; do
@@ -69,8 +83,8 @@ find_window() {
             line=$(awk -v t="$want" '$1 == "window" && substr($0, index($0, "|") + 1) == t' "$work/windows" | head -n 1)
         fi
         if [ -n "$line" ]; then
-            read -r _ hwnd x y _ <<<"${line%%|*}"
-            [ "$want" != main ] || { cx=$x; cy=$y; }
+            read -r _ hwnd x y w h <<<"${line%%|*}"
+            [ "$want" != main ] || { cx=$x; cy=$y; cw=$w; ch=$h; }
             texts=$(awk -v h="$hwnd" '$1 == "window" { on = ($2 == h) } on && $1 == "text"' "$work/windows")
             return 0
         fi
@@ -91,6 +105,13 @@ differ() { helper diff "Z:$work/$1.ppm" "Z:$work/$2.ppm" "$cx" "$cy" $((cx + 501
 text() { helper text "Z:$work/$1.ppm" $((cx + $2)) $((cy + $3)) "$4" "$5" "$6"; }
 
 click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click "${3:-1}"; sleep 0.3; }
+
+# A length or a position of the layout at the case's DPI: to the nearest pixel, halves up, as the
+# window scales them.
+scaled() { echo $((($1 * dpi + 48) / 96)); }
+# The first column (or row) and the width of a line drawn at $1 with a pen $2 pixels wide at
+# 96 DPI: a pen of width w covers w pixels from x - w/2.
+line_pixels() { local w; w=$(scaled "$2"); echo $(($(scaled "$1") - w / 2)) "$w"; }
 key() { xdotool key "$@"; sleep 0.3; }
 
 BOX=b46464 CELL=6464fa SELECT=dc6464 GIVEN=e15f5f ENTERED=5fcd5f CANDIDATE=969696 STATUS=141414 WARNING=ff1414
@@ -117,26 +138,32 @@ start_here() {
 
 # --- checks ---------------------------------------------------------------------------------
 
-check_grid() {  # screenshot $1: box lines (2 pixels: x-1 and x) and cell lines at their places
-    local s=$1 n
+# Screenshot $1: box lines (pen 2: at 96 DPI x-1 and x) and cell lines (pen 1) at their places,
+# measured along the first row and column of cells (20 to 60).
+check_grid() {
+    local s=$1 n x w from to
+    from=$(scaled 20) to=$(scaled 60)
     for x in 10 170 330 490; do
-        n=$(count "$s" $((x - 1)) 20 $((x + 1)) 60 $BOX); [ "$n" = 80 ] || fail "vertical box line x=$x: $n of 80 pixels"
-        n=$(count "$s" $((x + 1)) 20 $((x + 2)) 60 $BOX); [ "$n" = 0 ] || fail "box colour right of x=$x"
-        n=$(count "$s" 20 $((x - 1)) 60 $((x + 1)) $BOX); [ "$n" = 80 ] || fail "horizontal box line y=$x: $n of 80 pixels"
+        read -r x w <<<"$(line_pixels $x 2)"
+        n=$(count "$s" "$x" "$from" $((x + w)) "$to" $BOX); [ "$n" = $((w * (to - from))) ] || fail "vertical box line x=$x: $n pixels"
+        n=$(count "$s" $((x + w)) "$from" $((x + w + 1)) "$to" $BOX); [ "$n" = 0 ] || fail "box colour right of x=$x"
+        n=$(count "$s" "$from" "$x" "$to" $((x + w)) $BOX); [ "$n" = $((w * (to - from))) ] || fail "horizontal box line y=$x: $n pixels"
     done
     for x in 63 116 223 276 383 436; do
-        n=$(count "$s" "$x" 20 $((x + 1)) 60 $CELL); [ "$n" = 40 ] || fail "vertical cell line x=$x: $n of 40 pixels"
-        n=$(count "$s" $((x - 1)) 20 "$x" 60 $CELL); [ "$n" = 0 ] || fail "cell colour left of x=$x"
-        n=$(count "$s" 20 "$x" 60 $((x + 1)) $CELL); [ "$n" = 40 ] || fail "horizontal cell line y=$x: $n of 40 pixels"
+        read -r x w <<<"$(line_pixels $x 1)"
+        n=$(count "$s" "$x" "$from" $((x + w)) "$to" $CELL); [ "$n" = $((w * (to - from))) ] || fail "vertical cell line x=$x: $n pixels"
+        n=$(count "$s" $((x - 1)) "$from" "$x" "$to" $CELL); [ "$n" = 0 ] || fail "cell colour left of x=$x"
+        n=$(count "$s" "$from" "$x" "$to" $((x + w)) $CELL); [ "$n" = $((w * (to - from))) ] || fail "horizontal cell line y=$x: $n pixels"
     done
     ok "box and cell lines"
 }
 
 check_labels() {  # screenshot $1, CLUES label $2
-    text "$1" 10 530 16 $STATUS "$2" || fail "label '$2'"
+    local height; height=$(scaled 16)
+    text "$1" "$(scaled 10)" "$(scaled 530)" "$height" $STATUS "$2" || fail "label '$2'"
     for t in "200 500 Clear" "270 500 Load" "340 500 Save" "200 530 SOLVE" "340 530 PROVE"; do
         read -r x y label <<<"$t"
-        text "$1" "$x" "$y" 16 $STATUS "$label" || fail "label '$label'"
+        text "$1" "$(scaled "$x")" "$(scaled "$y")" "$height" $STATUS "$label" || fail "label '$label'"
     done
     ok "labels"
 }
@@ -233,8 +260,11 @@ cell_y() { cell_x "$1"; }
 
 empty_cells() { cells "$1" $GIVEN | tr '01' '10'; }   # at start every digit is a given
 same() { [ "$(differ "$1" "$2")" = 0 ] || fail "screenshots $1 and $2 differ"; }
-framed() {  # the left edge of the selection frame (2 pixels wide) of the cell at (x0, y0)
-    [ "$(count "$1" $(($2 - 1)) $(($3 + 5)) $(($2 + 1)) $(($3 + 50)) $SELECT)" = 90 ] || fail "no selection frame"
+framed() {  # the left edge of the selection frame (pen 2) of the cell at (x0, y0)
+    local x w from to
+    read -r x w <<<"$(line_pixels "$2" 2)"
+    from=$(scaled $(($3 + 5))) to=$(scaled $(($3 + 50)))
+    [ "$(count "$1" "$x" "$from" $((x + w)) "$to" $SELECT)" = $((w * (to - from))) ] || fail "no selection frame"
 }
 
 case_play() {
@@ -504,6 +534,56 @@ case_long_search() {
     ok "the close box ends it during the search with exit status 0"
 }
 
+# --- the window at any DPI and dialog font ------------------------------------------------------
+
+# Sets Windows' scale to $1 DPI (none: the platform's default) and both shell dialog fonts to $2.
+# Wine reads the scale from HKCU\Control Panel\Desktop, LogPixels, when a process starts.
+display_settings() {
+    local reg=$work/display.reg logpixels=-
+    [ -z "$1" ] || logpixels=$(printf 'dword:%08x' "$1")
+    {
+        printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"LogPixels"=%s\r\n' "$logpixels"
+        printf '\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
+        printf '"MS Shell Dlg"="%s"\r\n"MS Shell Dlg 2"="%s"\r\n' "$2" "$2"
+    } >"$reg"
+    wine regedit /S "Z:$reg" >/dev/null 2>&1 </dev/null
+}
+
+# Clicks the middle of a text button's area (ui/layout.h: left top right bottom at 96 DPI).
+press() { click $((($(scaled "$1") + $(scaled "$3")) / 2)) $((($(scaled "$2") + $(scaled "$4")) / 2)); }
+no_digits_drawn() {
+    [ "$(count "$1" 0 0 "$cw" "$ch" $GIVEN)$(count "$1" 0 0 "$cw" "$ch" $ENTERED)" = 00 ] || fail "digits on the board"
+}
+
+# The window sizes its client area from its layout at the screen's DPI, whatever its dialog
+# template gives with the dialog font; it draws the grid and every label at the scale, and the
+# cells and the text buttons answer where they are drawn.
+case_scaled() {
+    display_changed=1
+    display_settings "$dpi" "${dialog_font:-Tahoma}"
+    start_here
+    [ "$cw x $ch" = "$(scaled 501) x $(scaled 554)" ] || fail "client area $cw x $ch at $dpi DPI"
+    ok "client area $cw x $ch at $dpi DPI${dialog_font:+ with $dialog_font}"
+    settle start 10 check_grid start
+    check_labels start "CLUES OFF"
+    press 10 530 60 545   # CLUES
+    settle clues 5 text clues "$(scaled 10)" "$(scaled 530)" "$(scaled 16)" $STATUS "CLUES ON"
+    ok "CLUES answers at its scaled place"
+    press 200 500 230 515   # Clear
+    settle cleared 5 no_digits_drawn cleared
+    ok "Clear answers at its scaled place"
+    local c r x0 y0
+    for cell in "0 0" "4 4" "8 8" "2 6" "7 1"; do
+        read -r c r <<<"$cell"
+        x0=$(cell_x "$c") y0=$(cell_y "$r")
+        click "$(scaled $((x0 + 26)))" "$(scaled $((y0 + 26)))"
+        settle "cell_${c}_$r" 5 framed "cell_${c}_$r" "$x0" "$y0"
+    done
+    ok "a click in the middle of a cell selects it"
+    key alt+F4
+    ended 10 || fail "Alt+F4 did not end the program"
+}
+
 # --- the download ----------------------------------------------------------------------------
 
 # The zip named by $KESTROVA_PACKAGE as a user gets it: the sums beside it check; it holds the
@@ -532,16 +612,16 @@ case_package() {
     [[ $version =~ ^kestrova-cli\ ([0-9]+\.[0-9]+\.[0-9]+)( \(commit [0-9a-f]+(-dirty)?\))?$ ]] ||
         fail "kestrova-cli --version printed '$version'"
     version=${BASH_REMATCH[1]}
-    local program file
-    for program in "Kestrova.exe|Kestrova Sudoku player and solver" \
+    local shipped file
+    for shipped in "Kestrova.exe|Kestrova Sudoku player and solver" \
         "kestrova-cli.exe|Kestrova command-line solver"; do
-        file=${program%%|*}
+        file=${shipped%%|*}
         helper version "Z:$home/$file" >"$work/version"
         cat "$work/version"
         grep -qxF "fixed $version.0 $version.0" "$work/version" || fail "$file: the fixed file and product versions are not $version.0"
         grep -qxF "string FileVersion|$version" "$work/version" || fail "$file: FileVersion is not $version"
         grep -qxF "string ProductVersion|$version" "$work/version" || fail "$file: ProductVersion is not $version"
-        grep -qxF "string FileDescription|${program#*|}" "$work/version" || fail "$file: FileDescription is not ${program#*|}"
+        grep -qxF "string FileDescription|${shipped#*|}" "$work/version" || fail "$file: FileDescription is not ${shipped#*|}"
         ! grep -q '|$' "$work/version" || fail "$file: a property is empty"
     done
     [ "$(basename "$zip")" = "Kestrova-$version-win64.zip" ] || fail "the zip's name does not carry $version"
