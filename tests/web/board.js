@@ -70,6 +70,22 @@ function lineDifferences(shot) {
   return found;
 }
 
+// At a device pixel ratio of 2 every line is at twice its place and twice as wide: the two
+// pixels left of and at that place hold its colour (a wide pen may take more). Sampled down a
+// row clear of the lines across: a list of "x: found, wanted".
+function doubledLineDifferences(shot) {
+  const y = 2 * 40;
+  const found = [];
+  for (const [lines, colour] of [[kBoxLines, kColour.box], [kCellLines, kColour.cell]]) {
+    for (const line of lines) {
+      for (const x of [2 * line - 1, 2 * line]) {
+        if (shot.rgb(x, y) !== colour) found.push(`${x}: ${hex(shot.rgb(x, y))}, wanted ${hex(colour)}`);
+      }
+    }
+  }
+  return found;
+}
+
 // Left and top line of cell (c, r): one extra pixel per box.
 const cellOrigin = (c, r) => [10 + 53 * c + Math.floor(c / 3), 10 + 53 * r + Math.floor(r / 3)];
 
@@ -113,4 +129,4 @@ function digitTexts(board) {
 
 const filledCells = (board) => [...board].map((d) => (d === '0' ? '0' : '1')).join('');
 
-module.exports = { kColour, lineDifferences, cellsWith, framed, digitAt, digitTexts, filledCells };
+module.exports = { kColour, lineDifferences, doubledLineDifferences, cellsWith, framed, digitAt, digitTexts, filledCells };

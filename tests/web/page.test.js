@@ -10,7 +10,7 @@ const { after, before, test } = require('node:test');
 const { serve } = require('./server');
 const { launchChromium, catchDownloads, KestrovaPage } = require('./browser');
 const { kRoot, libraryPuzzles, search, statusLine, puzzleFileBytes } = require('./cli');
-const { kColour, lineDifferences, cellsWith, framed, digitAt, digitTexts, filledCells } = require('./board');
+const { kColour, lineDifferences, doubledLineDifferences, cellsWith, framed, digitAt, digitTexts, filledCells } = require('./board');
 
 const kSite = path.resolve(process.env.KESTROVA_SITE || path.join(kRoot, 'build/web/site'));
 const kExe = path.join(kSite, 'Kestrova.exe');
@@ -80,7 +80,10 @@ test('the board of a library puzzle is painted as the window paints it', async (
         }
         const shot = await page.pixels();
         assert.deepEqual([shot.width, shot.height], [501 * scale, 554 * scale], 'backing store');
-        if (scale !== 1) return;
+        if (scale !== 1) {
+          assert.deepEqual(doubledLineDifferences(shot), [], 'box and cell lines at twice their places');
+          return;
+        }
         assert.deepEqual(lineDifferences(shot).slice(0, 10), [], 'box and cell lines');
         assert.equal(cellsWith(shot, kColour.given), filledCells(puzzle), 'cells with a given colour');
         assert.equal(cellsWith(shot, kColour.entered), '0'.repeat(81), 'cells with an entered colour');
