@@ -342,4 +342,4 @@ class KestrovaPage {
   }
 }
 
-module.exports = { launchChromium, catchDownloads, refuseDownloads, KestrovaPage, kCaution };
+module.exports = { launchChromium, catchDownloads, refuseDownloads, KestrovaPage };
