@@ -5,7 +5,7 @@
 // The browser first handles what waits for it (input, rendering), which queues the window's
 // messages; they are then dispatched on this stack.
 bool PumpWaitingMessages() {
-    kw_yield();
+    web::YieldToBrowserIfDue();
     bool dispatched = false;
     while (web::DispatchNextEvent()) {
         dispatched = true;

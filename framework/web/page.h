@@ -19,8 +19,9 @@ extern "C" {
 // Waits for the browser: these return to its event loop and resume the program later.
 // Resumes once the queue holds a message.
 void kw_wait_event();
-// Resumes as soon as the browser has handled what was waiting (input, rendering).
-void kw_yield();
+// Resumes as soon as the browser has handled what was waiting (input, rendering); with
+// fullTurn false, as soon as the page's own pending callbacks (its microtasks) have run.
+void kw_yield(int fullTurn);
 // Fetches the named file from beside the page into the pending file; false when there is none.
 int kw_fetch_file(const char* name);
 // Never resumes: the program stands still for good.
@@ -134,6 +135,11 @@ LRESULT Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Dispatches the next queued message to its window; false when the queue is empty.
 bool DispatchNextEvent();
+
+// Gives the browser its turn (input, rendering) if it has not had one for the drain's interval;
+// otherwise lets only the page's pending callbacks run. A computation that starts right after
+// the browser's turn thus does not wait for the next frame.
+void YieldToBrowserIfDue();
 
 // Dispatches the queued messages, waiting for more, until the window has ended; returns its
 // result.

@@ -419,10 +419,13 @@ var LibraryKestrova = {
         var ascent = metrics.fontBoundingBoxAscent;
         var cell = ascent + metrics.fontBoundingBoxDescent;
         var size = height > 0 ? height * 100 / cell : -height;
+        ctx.font = weight + ' ' + size + 'px ' + families;
+        // The canvas's own spelling of the font, so that it is set again only when it changes.
         KW.fonts[key] = {
-          css: weight + ' ' + size + 'px ' + families,
+          css: ctx.font,
           ascent: ascent * size / 100,
           cell: cell * size / 100,
+          widths: {},
         };
       }
       return KW.fonts[key];
@@ -440,9 +443,17 @@ var LibraryKestrova = {
     });
   },
 
+  // A full turn resumes in a task of its own; a short one once the microtasks queued so far
+  // (the page's mutation observers among them) have run.
   kw_yield__deps: ['$KW'],
-  kw_yield: function() {
-    return Asyncify.handleSleep(function(wakeUp) { KW.resumeSoon(wakeUp); });
+  kw_yield: function(fullTurn) {
+    return Asyncify.handleSleep(function(wakeUp) {
+      if (fullTurn) {
+        KW.resumeSoon(wakeUp);
+      } else {
+        Promise.resolve().then(function() { wakeUp(); });
+      }
+    });
   },
 
   // Asked again, not taken from the cache unchecked: a file replaced on the server is read anew.
@@ -702,12 +713,15 @@ var LibraryKestrova = {
     var ctx = record.ctx;
     var string = UTF8ToString(text);
     var font = KW.font(ctx, UTF8ToString(face), height, weight);
-    ctx.font = font.css;
-    ctx.textBaseline = 'alphabetic';
-    ctx.textAlign = 'left';
+    if (ctx.font !== font.css) {
+      ctx.font = font.css;
+    }
     if (opaque) {
+      if (!font.widths[string]) {
+        font.widths[string] = Math.ceil(ctx.measureText(string).width);
+      }
       ctx.fillStyle = KW.css(bkColour);
-      ctx.fillRect(x, y, Math.ceil(ctx.measureText(string).width), Math.round(font.cell));
+      ctx.fillRect(x, y, font.widths[string], Math.round(font.cell));
     }
     ctx.fillStyle = KW.css(colour);
     ctx.fillText(string, x, y + Math.round(font.ascent));

@@ -1,4 +1,6 @@
+#include "framework/clock.h"
 #include "framework/dialog.h"
+#include "framework/message_drain.h"
 #include "page.h"
 
 #include <map>
@@ -10,6 +12,13 @@ namespace {
 std::map<int, HWND__*>& LiveWindows() {
     static std::map<int, HWND__*> windows;
     return windows;
+}
+
+// When the program last returned to the browser's event loop.
+std::int64_t lastBrowserTurn = 0;
+
+void NoteBrowserTurn() {
+    lastBrowserTurn = SteadyMicroseconds();
 }
 
 // The colour the platform erases a dialog's background with.
@@ -97,9 +106,19 @@ int RunModalLoop(HWND__& window) {
     while (!window.ended) {
         if (!DispatchNextEvent()) {
             kw_wait_event();
+            NoteBrowserTurn();
         }
     }
     return window.result;
+}
+
+void YieldToBrowserIfDue() {
+    const bool due =
+        SteadyMicroseconds() - lastBrowserTurn >= CMessageDrain::kAskIntervalMicroseconds;
+    kw_yield(due ? 1 : 0);
+    if (due) {
+        NoteBrowserTurn();
+    }
 }
 
 // Rounded as the platform converts dialog units.
