@@ -69,7 +69,8 @@ function options() {
 function benchPuzzles(exe, quick) {
   const random = mt19937(kRandomSeed);
   const numbers = [];
-  for (let i = 0; i < (quick ? kRandomCount / 10 : kRandomCount); ++i) numbers.push(random() % kPuzzleNumberCount);
+  for (let i = 0; i < (quick ? kRandomCount / 10 : kRandomCount); ++i)
+    numbers.push(random() % kPuzzleNumberCount);
   return [{ number: -1, puzzle: kLongPuzzle }, ...libraryPuzzles(exe, numbers)];
 }
 
@@ -103,7 +104,10 @@ async function proveInPage(browser, url, puzzles, work) {
 }
 
 function proveByCli(puzzles) {
-  return search('prove', puzzles.map((p) => p.puzzle));
+  return search(
+    'prove',
+    puzzles.map((p) => p.puzzle),
+  );
 }
 
 async function firstPaints(browser, url) {
@@ -127,36 +131,70 @@ async function transferred(browser, site) {
   await context.close();
   return site.sent.map(({ file, start, end }) => {
     const body = fs.readFileSync(file).subarray(start, end + 1);
-    return { name: path.basename(file), sent: body.length, compressed: zlib.gzipSync(body, { level: 9 }).length };
+    return {
+      name: path.basename(file),
+      sent: body.length,
+      compressed: zlib.gzipSync(body, { level: 9 }).length,
+    };
   });
 }
 
 function printProve(puzzles, page, cli, runs) {
-  const pageMs = puzzles.map((_, i) => least(page.map((run) => run.map((r) => r.ms)), i));
-  const cliMs = puzzles.map((_, i) => least(cli.map((run) => run.map((r) => r.ms)), i));
+  const pageMs = puzzles.map((_, i) =>
+    least(
+      page.map((run) => run.map((r) => r.ms)),
+      i,
+    ),
+  );
+  const cliMs = puzzles.map((_, i) =>
+    least(
+      cli.map((run) => run.map((r) => r.ms)),
+      i,
+    ),
+  );
   const same = page.every((run) => run.every((r, i) => r.status === cli[0][i].status));
   console.log(`\nPROVE in the page and by kestrova-cli, least of ${runs} runs (ms)`);
   console.log(`puzzle           page        cli  ratio  status line`);
-  console.log(`no solution ${fixed(pageMs[0], 10)} ${fixed(cliMs[0], 10)} ${fixed(pageMs[0] / cliMs[0], 6, 2)}  ${page[0][0].status}`);
+  console.log(
+    `no solution ${fixed(pageMs[0], 10)} ${fixed(cliMs[0], 10)} ${fixed(pageMs[0] / cliMs[0], 6, 2)}  ${page[0][0].status}`,
+  );
   const library = (values) => values.slice(1);
   console.log(`\n${puzzles.length - 1} library puzzles             p50        p90        max`);
-  const row = (name, values) => console.log(`  ${name.padEnd(24)}${['50', '90', '100'].map((p) => fixed(percentile(values, Number(p)), 11)).join('')}`);
+  const row = (name, values) =>
+    console.log(
+      `  ${name.padEnd(24)}${['50', '90', '100'].map((p) => fixed(percentile(values, Number(p)), 11)).join('')}`,
+    );
   row('page', library(pageMs));
   row('kestrova-cli', library(cliMs));
   const ratio = (p) => percentile(library(pageMs), p) / percentile(library(cliMs), p);
-  console.log(`  ${'page/kestrova-cli'.padEnd(24)}${[50, 90, 100].map((p) => fixed(ratio(p), 11, 2)).join('')}`);
-  console.log(`\ngoal PROVE p50 in the page <= ${kGoalProveRatio} x kestrova-cli's: ${met(ratio(50) <= kGoalProveRatio)}`);
+  console.log(
+    `  ${'page/kestrova-cli'.padEnd(24)}${[50, 90, 100].map((p) => fixed(ratio(p), 11, 2)).join('')}`,
+  );
+  console.log(
+    `\ngoal PROVE p50 in the page <= ${kGoalProveRatio} x kestrova-cli's: ${met(ratio(50) <= kGoalProveRatio)}`,
+  );
   console.log(`every PROVE in the page showed kestrova-cli's status line: ${same ? 'yes' : 'NO'}`);
 }
 
 function printLoad(firstPaintMs, bodies) {
-  console.log(`\npage load to its first painted board, ${kLoads} loads: ${fixed(Math.min(...firstPaintMs), 0, 0)} / ${fixed(percentile(firstPaintMs, 50), 0, 0)} ms (least / median)`);
-  console.log(`goal first painted board within ${kGoalFirstPaintMs} ms: ${met(percentile(firstPaintMs, 50) <= kGoalFirstPaintMs)}`);
+  console.log(
+    `\npage load to its first painted board, ${kLoads} loads: ${fixed(Math.min(...firstPaintMs), 0, 0)} / ${fixed(percentile(firstPaintMs, 50), 0, 0)} ms (least / median)`,
+  );
+  console.log(
+    `goal first painted board within ${kGoalFirstPaintMs} ms: ${met(percentile(firstPaintMs, 50) <= kGoalFirstPaintMs)}`,
+  );
   console.log('\nbytes one load transfers          sent     gzip -9');
-  for (const body of bodies) console.log(`  ${body.name.padEnd(24)}${String(body.sent).padStart(11)}${String(body.compressed).padStart(12)}`);
+  for (const body of bodies)
+    console.log(
+      `  ${body.name.padEnd(24)}${String(body.sent).padStart(11)}${String(body.compressed).padStart(12)}`,
+    );
   const total = (key) => bodies.reduce((sum, body) => sum + body[key], 0);
-  console.log(`  ${'all'.padEnd(24)}${String(total('sent')).padStart(11)}${String(total('compressed')).padStart(12)}`);
-  console.log(`goal at most ${kGoalCompressedBytes} bytes compressed: ${met(total('compressed') <= kGoalCompressedBytes)}`);
+  console.log(
+    `  ${'all'.padEnd(24)}${String(total('sent')).padStart(11)}${String(total('compressed')).padStart(12)}`,
+  );
+  console.log(
+    `goal at most ${kGoalCompressedBytes} bytes compressed: ${met(total('compressed') <= kGoalCompressedBytes)}`,
+  );
 }
 
 async function main() {

@@ -64,7 +64,8 @@ function lineDifferences(shot) {
       const outline = x === 0 || y === 0 || x === shot.width - 1 || y === shot.height - 1;
       const wanted = inside ? model(x, y) : outline ? kColour.cell : -1;
       const wrong = wanted >= 0 ? colour !== wanted : isLine(colour) && (inside || !onBoard);
-      if (wrong) found.push(`${x},${y}: ${hex(colour)}, wanted ${wanted >= 0 ? hex(wanted) : 'no line colour'}`);
+      if (wrong)
+        found.push(`${x},${y}: ${hex(colour)}, wanted ${wanted >= 0 ? hex(wanted) : 'no line colour'}`);
     }
   }
   return found;
@@ -76,7 +77,10 @@ function lineDifferences(shot) {
 function doubledLineDifferences(shot) {
   const y = 2 * 40;
   const found = [];
-  for (const [lines, colour] of [[kBoxLines, kColour.box], [kCellLines, kColour.cell]]) {
+  for (const [lines, colour] of [
+    [kBoxLines, kColour.box],
+    [kCellLines, kColour.cell],
+  ]) {
     for (const line of lines) {
       for (const x of [2 * line - 1, 2 * line]) {
         if (shot.rgb(x, y) !== colour) found.push(`${x}: ${hex(shot.rgb(x, y))}, wanted ${hex(colour)}`);
@@ -129,4 +133,13 @@ function digitTexts(board) {
 
 const filledCells = (board) => [...board].map((d) => (d === '0' ? '0' : '1')).join('');
 
-module.exports = { kColour, lineDifferences, doubledLineDifferences, cellsWith, framed, digitAt, digitTexts, filledCells };
+module.exports = {
+  kColour,
+  lineDifferences,
+  doubledLineDifferences,
+  cellsWith,
+  framed,
+  digitAt,
+  digitTexts,
+  filledCells,
+};

@@ -40,7 +40,8 @@ const kCaution = 'Caution non-valid puzzles may take a while to process, please 
 function watchPage() {
   window.kestrovaWatch = { searches: [], paints: [], boxes: [] };
   const watch = window.kestrovaWatch;
-  const isBox = (node) => node.nodeType === 1 && (node.matches('.kestrova-box') || node.querySelector('.kestrova-box'));
+  const isBox = (node) =>
+    node.nodeType === 1 && (node.matches('.kestrova-box') || node.querySelector('.kestrova-box'));
   new MutationObserver((records) => {
     const now = performance.now();
     for (const record of records) {
@@ -49,7 +50,12 @@ function watchPage() {
       if (searching && record.oldValue !== '1') {
         const cursor = getComputedStyle(document.getElementById('board')).cursor;
         watch.searches.push({ began: now, cursor, ended: null });
-      } else if (record.type === 'attributes' && !searching && record.oldValue === '1' && watch.searches.length) {
+      } else if (
+        record.type === 'attributes' &&
+        !searching &&
+        record.oldValue === '1' &&
+        watch.searches.length
+      ) {
         watch.searches[watch.searches.length - 1].ended = now;
       }
       if (record.type !== 'childList') continue;
@@ -87,7 +93,11 @@ async function launchChromium() {
 // once complete, or fails after seconds.
 async function catchDownloads(browser, folder, seconds = 10) {
   const session = await browser.target().createCDPSession();
-  await session.send('Browser.setDownloadBehavior', { behavior: 'allowAndName', downloadPath: folder, eventsEnabled: true });
+  await session.send('Browser.setDownloadBehavior', {
+    behavior: 'allowAndName',
+    downloadPath: folder,
+    eventsEnabled: true,
+  });
   const names = new Map();
   const waiting = [];
   const done = [];
@@ -244,7 +254,8 @@ class KestrovaPage {
     const shot = await this.page.$eval('canvas#board', (canvas) => {
       const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
       let binary = '';
-      for (let i = 0; i < data.length; i += 0x8000) binary += String.fromCharCode(...data.subarray(i, i + 0x8000));
+      for (let i = 0; i < data.length; i += 0x8000)
+        binary += String.fromCharCode(...data.subarray(i, i + 0x8000));
       return { width: canvas.width, height: canvas.height, data: btoa(binary) };
     });
     const data = Buffer.from(shot.data, 'base64');
@@ -278,7 +289,11 @@ class KestrovaPage {
 
   // Waits for count open boxes and returns the active one (the last).
   async waitBox(count = 1) {
-    await this.page.waitForFunction((n) => document.querySelectorAll('.kestrova-box[role="dialog"]').length === n, { timeout: 20000 }, count);
+    await this.page.waitForFunction(
+      (n) => document.querySelectorAll('.kestrova-box[role="dialog"]').length === n,
+      { timeout: 20000 },
+      count,
+    );
     return (await this.boxes())[count - 1];
   }
 
@@ -337,7 +352,10 @@ class KestrovaPage {
 
   // Load: clicks Load and gives the file chooser file.
   async load(file) {
-    const [chooser] = await Promise.all([this.page.waitForFileChooser({ timeout: 10000 }), this.press('Load')]);
+    const [chooser] = await Promise.all([
+      this.page.waitForFileChooser({ timeout: 10000 }),
+      this.press('Load'),
+    ]);
     await chooser.accept([file]);
   }
 }

@@ -31,7 +31,11 @@ function libraryPuzzles(exe, numbers) {
 
 // SOLVE or PROVE ('solve', 'prove') of each puzzle: [{ solutions, board, status, ms }].
 function search(kind, puzzles) {
-  const output = execFileSync(kCli, [kind], { input: puzzles.join('\n') + '\n', encoding: 'utf8', maxBuffer: 1 << 26 });
+  const output = execFileSync(kCli, [kind], {
+    input: puzzles.join('\n') + '\n',
+    encoding: 'utf8',
+    maxBuffer: 1 << 26,
+  });
   return rows(output).map(([, solutions, board, crc, fingerprint, , , , , ms]) => ({
     solutions: Number(solutions),
     board,

@@ -10,7 +10,16 @@ const { after, before, test } = require('node:test');
 const { serve } = require('./server');
 const { launchChromium, catchDownloads, KestrovaPage } = require('./browser');
 const { kRoot, libraryPuzzles, search, statusLine, puzzleFileBytes } = require('./cli');
-const { kColour, lineDifferences, doubledLineDifferences, cellsWith, framed, digitAt, digitTexts, filledCells } = require('./board');
+const {
+  kColour,
+  lineDifferences,
+  doubledLineDifferences,
+  cellsWith,
+  framed,
+  digitAt,
+  digitTexts,
+  filledCells,
+} = require('./board');
 
 const kSite = path.resolve(process.env.KESTROVA_SITE || path.join(kRoot, 'build/web/site'));
 const kExe = path.join(kSite, 'Kestrova.exe');
@@ -70,13 +79,27 @@ test('the board of a library puzzle is painted as the window paints it', async (
     const page = await openPage({ scale });
     for (const { number, puzzle, pair } of puzzles) {
       await t.test(`puzzle ${number}, device pixel ratio ${scale}`, async () => {
-        const size = await page.page.$eval('canvas#board', (canvas) => [canvas.getBoundingClientRect().width, canvas.getBoundingClientRect().height]);
+        const size = await page.page.$eval('canvas#board', (canvas) => [
+          canvas.getBoundingClientRect().width,
+          canvas.getBoundingClientRect().height,
+        ]);
         assert.deepEqual(size, [501, 554], 'CSS size');
         await page.showPuzzle(number);
         const texts = await page.texts();
-        assert.deepEqual(texts.filter((x) => x.y < 490), digitTexts(puzzle), 'digits and where they are drawn');
-        for (const label of [...kLabels, { x: 10, y: 500, text: `${pair}: 0` }, { x: 410, y: 500, text: `17 - ${number}` }]) {
-          assert.ok(texts.some((x) => x.x === label.x && x.y === label.y && x.text === label.text), `'${label.text}' at ${label.x}, ${label.y}`);
+        assert.deepEqual(
+          texts.filter((x) => x.y < 490),
+          digitTexts(puzzle),
+          'digits and where they are drawn',
+        );
+        for (const label of [
+          ...kLabels,
+          { x: 10, y: 500, text: `${pair}: 0` },
+          { x: 410, y: 500, text: `17 - ${number}` },
+        ]) {
+          assert.ok(
+            texts.some((x) => x.x === label.x && x.y === label.y && x.text === label.text),
+            `'${label.text}' at ${label.x}, ${label.y}`,
+          );
         }
         const shot = await page.pixels();
         assert.deepEqual([shot.width, shot.height], [501 * scale, 554 * scale], 'backing store');
@@ -102,7 +125,13 @@ test('a click and a digit place it, a right click takes it out', async (t) => {
   const cases = [
     { name: 'main-row digit', cell: empty[0], key: 'Digit', digit: solution[empty[0]], placed: true },
     { name: 'keypad digit', cell: empty[5], key: 'Numpad', digit: solution[empty[5]], placed: true },
-    { name: 'digit already in the row', cell: empty[9], key: 'Digit', digit: givenInRow(empty[9]), placed: false },
+    {
+      name: 'digit already in the row',
+      cell: empty[9],
+      key: 'Digit',
+      digit: givenInRow(empty[9]),
+      placed: false,
+    },
     { name: 'keypad 0', cell: empty[12], key: 'Numpad', digit: '0', placed: false },
   ];
   for (const { name, cell, key, digit, placed } of cases) {
@@ -116,10 +145,18 @@ test('a click and a digit place it, a right click takes it out', async (t) => {
       const drawn = (await page.texts()).some((x) => x.x === at.x && x.y === at.y && x.text === digit);
       const entered = cellsWith(await page.pixels(), kColour.entered);
       assert.equal(drawn, placed, `digit ${digit} drawn at ${at.x}, ${at.y}`);
-      assert.equal(entered, placed ? '0'.repeat(cell) + '1' + '0'.repeat(80 - cell) : '0'.repeat(81), 'cells in the entered colour');
+      assert.equal(
+        entered,
+        placed ? '0'.repeat(cell) + '1' + '0'.repeat(80 - cell) : '0'.repeat(81),
+        'cells in the entered colour',
+      );
       await page.clickCell(c, r, 'right');
       assert.equal(cellsWith(await page.pixels(), kColour.entered), '0'.repeat(81), 'after a right click');
-      assert.deepEqual((await page.texts()).filter((x) => x.y < 490), digitTexts(puzzle), 'the givens alone');
+      assert.deepEqual(
+        (await page.texts()).filter((x) => x.y < 490),
+        digitTexts(puzzle),
+        'the givens alone',
+      );
     });
   }
   await t.test('a right click on a given takes it out', async () => {
@@ -134,15 +171,25 @@ test("SOLVE and PROVE show kestrova-cli's status line", async (t) => {
   const puzzles = libraryPuzzles(kExe, [7, 99999, 250001]);
   const page = await openPage();
   for (const kind of ['solve', 'prove']) {
-    const found = search(kind, puzzles.map((p) => p.puzzle));
+    const found = search(
+      kind,
+      puzzles.map((p) => p.puzzle),
+    );
     for (const [i, { number, puzzle, pair }] of puzzles.entries()) {
       await t.test(`${kind.toUpperCase()} of puzzle ${number}`, async () => {
         await page.showPuzzle(number);
         downloads.clear();
         await page.search(kind.toUpperCase());
         assert.equal(await page.until(() => page.statusLine(), found[i].status), found[i].status);
-        assert.deepEqual((await page.texts()).filter((x) => x.y < 490), digitTexts(found[i].board), 'the solved board');
-        assert.equal(cellsWith(await page.pixels(), kColour.entered), filledCells(puzzle).replace(/./g, (f) => (f === '1' ? '0' : '1')));
+        assert.deepEqual(
+          (await page.texts()).filter((x) => x.y < 490),
+          digitTexts(found[i].board),
+          'the solved board',
+        );
+        assert.equal(
+          cellsWith(await page.pixels(), kColour.entered),
+          filledCells(puzzle).replace(/./g, (f) => (f === '1' ? '0' : '1')),
+        );
         const offer = await downloads.next();
         assert.equal(offer.name, `${pair} - ${found[i].status.split(':')[0]}.sud`, 'the save offer');
         assert.deepEqual(offer.bytes, puzzleFileBytes(found[i].board));
@@ -164,7 +211,10 @@ test("SOLVE and PROVE show kestrova-cli's status line", async (t) => {
     const [wanted] = search('prove', [puzzle.slice(0, given) + '0' + puzzle.slice(given + 1)]);
     await page.search('PROVE');
     assert.equal(await page.until(() => page.statusLine(), wanted.status), wanted.status);
-    assert.equal(await page.warningLine(), wanted.solutions > 1 ? 'NOT REAL SUDOKU 2 or more sulutions exist.' : null);
+    assert.equal(
+      await page.warningLine(),
+      wanted.solutions > 1 ? 'NOT REAL SUDOKU 2 or more sulutions exist.' : null,
+    );
   });
 });
 
@@ -212,7 +262,11 @@ test("Load of a .sud file and Save's download give the same bytes", async (t) =>
   const [library] = libraryPuzzles(kExe, [31337]);
   const cases = [
     { name: 'a library puzzle', puzzle: library.puzzle, saved: `${library.pair}.sud` },
-    { name: 'the puzzle without a solution', puzzle: kNoSolution, saved: `${kNoSolutionStatus.split(':')[0]}.sud` },
+    {
+      name: 'the puzzle without a solution',
+      puzzle: kNoSolution,
+      saved: `${kNoSolutionStatus.split(':')[0]}.sud`,
+    },
   ];
   const page = await openPage();
   for (const { name, puzzle, saved } of cases) {
@@ -220,7 +274,11 @@ test("Load of a .sud file and Save's download give the same bytes", async (t) =>
       const file = writePuzzleFile('load.sud', puzzle);
       await page.load(file);
       const digits = async () => JSON.stringify((await page.texts()).filter((x) => x.y < 490));
-      assert.equal(await page.until(digits, JSON.stringify(digitTexts(puzzle))), JSON.stringify(digitTexts(puzzle)), 'the loaded board');
+      assert.equal(
+        await page.until(digits, JSON.stringify(digitTexts(puzzle))),
+        JSON.stringify(digitTexts(puzzle)),
+        'the loaded board',
+      );
       downloads.clear();
       await page.press('Save');
       const download = await downloads.next();
@@ -231,7 +289,10 @@ test("Load of a .sud file and Save's download give the same bytes", async (t) =>
   await t.test('a cancelled file chooser leaves an empty board', async () => {
     const [chooser] = await Promise.all([page.page.waitForFileChooser(), page.press('Load')]);
     await chooser.cancel();
-    assert.deepEqual(await page.until(async () => (await page.texts()).filter((x) => x.y < 490).length, 0), 0);
+    assert.deepEqual(
+      await page.until(async () => (await page.texts()).filter((x) => x.y < 490).length, 0),
+      0,
+    );
   });
 });
 
@@ -267,13 +328,29 @@ test('a long search leaves the page responsive', async (t) => {
   const { searches, paints, boxes } = await page.watched();
   const search = searches[searches.length - 1];
   const during = (time) => time > search.began && time < search.ended;
-  const times = JSON.stringify({ search, keyAt, menuAt, aboutAt, paints: paints.slice(-3), boxes: boxes.slice(-2) }, (k, v) => (typeof v === 'number' ? Math.round(v) : v));
+  const times = JSON.stringify(
+    { search, keyAt, menuAt, aboutAt, paints: paints.slice(-3), boxes: boxes.slice(-2) },
+    (k, v) => (typeof v === 'number' ? Math.round(v) : v),
+  );
   await t.test('the canvas shows the wait cursor', () => assert.equal(search.cursor, 'wait'));
-  await t.test('a key repaints during the search', () => assert.ok(paints.some((time) => time > keyAt && during(time)), times));
-  await t.test("the system menu's number box opens during the search", () => assert.ok(boxes.some((time) => time > menuAt && during(time)), times));
+  await t.test('a key repaints during the search', () =>
+    assert.ok(
+      paints.some((time) => time > keyAt && during(time)),
+      times,
+    ),
+  );
+  await t.test("the system menu's number box opens during the search", () =>
+    assert.ok(
+      boxes.some((time) => time > menuAt && during(time)),
+      times,
+    ),
+  );
   await t.test('the search ends with no solution', async () => {
     assert.equal(await page.until(() => page.statusLine(), kNoSolutionStatus), kNoSolutionStatus);
-    assert.notEqual(await page.page.$eval('canvas#board', (canvas) => getComputedStyle(canvas).cursor), 'wait');
+    assert.notEqual(
+      await page.page.$eval('canvas#board', (canvas) => getComputedStyle(canvas).cursor),
+      'wait',
+    );
   });
 });
 
@@ -296,7 +373,11 @@ test('a bad Kestrova.exe beside the page is refused', async (t) => {
   const cases = [
     { name: 'one byte of the library changed', change: damageLibrary, message: 'CRC32 Error.' },
     { name: 'missing', change: (file) => fs.rmSync(file), message: 'Unknown Error.' },
-    { name: 'shorter than the library', change: (file) => fs.truncateSync(file, kLibraryLength - 1), message: 'Unknown Error.' },
+    {
+      name: 'shorter than the library',
+      change: (file) => fs.truncateSync(file, kLibraryLength - 1),
+      message: 'Unknown Error.',
+    },
   ];
   for (const { name, change, message } of cases) {
     await t.test(name, async () => {
@@ -319,5 +400,8 @@ test('a bad Kestrova.exe beside the page is refused', async (t) => {
 
 test('the page logs no errors to the console', async () => {
   await pages[pages.length - 1]?.close();
-  assert.deepEqual(pages.flatMap((page) => page.errors), []);
+  assert.deepEqual(
+    pages.flatMap((page) => page.errors),
+    [],
+  );
 });

@@ -76,10 +76,11 @@ function serve(root) {
       resolve({
         url: `http://127.0.0.1:${server.address().port}/`,
         sent,
-        close: () => new Promise((done) => {
-          server.close(done);
-          server.closeAllConnections();
-        }),
+        close: () =>
+          new Promise((done) => {
+            server.close(done);
+            server.closeAllConnections();
+          }),
       });
     });
   });
