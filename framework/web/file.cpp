@@ -43,24 +43,24 @@ bool FetchBesidePage(const std::string& path) {
     return true;
 }
 
-// Opens the file in the store as the mode asks; fetched tells whether it came from the server.
-bool PrepareFile(const std::string& path, CFile::OpenMode mode, bool& fetched) {
+// Makes the file ready in the store as the mode asks; fetched tells whether it came from the
+// server. What is missing, or already there for a new file, is the reason of the refusal.
+FileError PrepareFile(const std::string& path, CFile::OpenMode mode, bool& fetched) {
     auto& files = Files();
     const bool exists = files.count(path) != 0;
     fetched = false;
     switch (mode) {
     case CFile::modeRead:
         fetched = !exists;
-        return exists || FetchBesidePage(path);
-    case CFile::modeCreate:
-        files[path].clear();
-        return true;
+        return exists || FetchBesidePage(path) ? FileError::none : FileError::notFound;
+    case CFile::modeReadWrite:
+        return exists ? FileError::none : FileError::notFound;
     default:
         if (exists) {
-            return false;
+            return FileError::exists;
         }
         files[path];
-        return true;
+        return FileError::none;
     }
 }
 
@@ -98,13 +98,20 @@ void ForgetFile(const std::string& path) {
 
 bool CFile::Open(const std::string& path, OpenMode mode) {
     Close();
+    m_mode = mode;
     bool fetched = false;
-    if (IsOpenedAnywhere(path) || !PrepareFile(path, mode, fetched)) {
+    m_error = IsOpenedAnywhere(path) ? FileError::inUse : PrepareFile(path, mode, fetched);
+    if (m_error != FileError::none) {
         return false;
     }
     static std::intptr_t lastHandle = 0;
     m_handle = ++lastHandle;
     OpenedFiles()[m_handle] = OpenedFile{path, 0, mode != modeRead, fetched};
+    return true;
+}
+
+bool CFile::SeekToStart() {
+    OpenedFiles().at(m_handle).position = 0;
     return true;
 }
 
@@ -128,9 +135,10 @@ long long CFile::Read(void* buffer, std::size_t count) {
     return static_cast<long long>(read);
 }
 
-bool CFile::Write(const void* buffer, std::size_t count) {
+bool CFile::WriteOnPlatform(const void* buffer, std::size_t count) {
     OpenedFile& file = OpenedFiles().at(m_handle);
     if (!file.writable) {
+        m_error = FileError::denied;
         return false;
     }
     std::vector<unsigned char>& bytes = Files()[file.path];
@@ -140,8 +148,13 @@ bool CFile::Write(const void* buffer, std::size_t count) {
     return true;
 }
 
-bool CFile::Flush() {
+bool CFile::FlushOnPlatform() {
     return IsOpen();
+}
+
+bool CFile::CutOnPlatform(long long length) {
+    Files()[OpenedFiles().at(m_handle).path].resize(static_cast<std::size_t>(length));
+    return true;
 }
 
 bool CFile::Close() {
@@ -160,31 +173,11 @@ bool CFile::Close() {
     return true;
 }
 
-bool CFile::GetStatus(const std::string& path, CFileStatus& status) {
-    if (Files().count(path) == 0) {
-        return false;
-    }
-    status.m_readOnly = false;
-    status.m_names = 1;
-    status.m_realPath = path;
-    return true;
-}
-
-bool CFile::Replace(const std::string& source, const std::string& target) {
-    auto& files = Files();
-    if (files.count(source) == 0 || files.count(target) == 0) {
-        return false;
-    }
-    files[target] = std::move(files[source]);
-    files.erase(source);
-    return true;
-}
-
 bool CFile::Remove(const std::string& path) {
     return !IsOpenedAnywhere(path) && Files().erase(path) != 0;
 }
 
-std::string CFile::FolderOf(const std::string& path) {
-    const std::size_t separator = path.rfind('/');
-    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+// Every refusal of the page's store is named above; nothing else can go wrong in memory.
+std::string CFile::PlatformErrorText() const {
+    return "the page could not do it";
 }
