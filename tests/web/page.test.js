@@ -138,8 +138,13 @@ test('a click and a digit place it, a right click takes it out', async (t) => {
     await t.test(name, async () => {
       const [c, r] = [cell % 9, Math.floor(cell / 9)];
       await page.showPuzzle(number); // a digit taken out need not give back what it took
+      // The selection moves from another empty cell to this one.
+      const other = empty.find((i) => i !== cell);
+      await page.clickCell(other % 9, Math.floor(other / 9));
       await page.clickCell(c, r);
-      assert.ok(framed(await page.pixels(), c, r), 'selection frame round the clicked cell');
+      const selected = await page.pixels();
+      assert.ok(framed(selected, c, r), 'selection frame round the clicked cell');
+      assert.ok(!framed(selected, other % 9, Math.floor(other / 9)), 'no frame round the cell before');
       await page.key(`${key}${digit}`);
       const at = digitAt(c, r);
       const drawn = (await page.texts()).some((x) => x.x === at.x && x.y === at.y && x.text === digit);
