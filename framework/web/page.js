@@ -126,17 +126,20 @@ var LibraryKestrova = {
       KW.setClientSize(record, Math.round(record.width * scale), Math.round(record.height * scale));
     },
 
-    // A new device pixel ratio (zoom, another screen), which comes with a resize, is a new DPI
-    // for the window, which sizes its canvas again and repaints.
+    // A new device pixel ratio (zoom, another screen) is a new DPI for the window, which sizes
+    // its canvas again and repaints. The browser tells of it through a media query on the
+    // present ratio, asked anew after each change; a resize need not come with it.
     watchDpi: function(record) {
       var told = KW.dpi();
-      window.addEventListener('resize', function() {
-        var dpi = KW.dpi();
-        if (dpi !== told) {
-          told = dpi;
-          KW.push(record.id, KW.WM_DPICHANGED, (dpi << 16) | dpi, 0);
-        }
-      });
+      matchMedia('(resolution: ' + window.devicePixelRatio + 'dppx)').addEventListener(
+          'change', function() {
+            var dpi = KW.dpi();
+            if (dpi !== told) {
+              told = dpi;
+              KW.push(record.id, KW.WM_DPICHANGED, (dpi << 16) | dpi, 0);
+            }
+            KW.watchDpi(record);
+          }, {once: true});
     },
 
     // The canvas has the device pixels of the client area; its CSS size is that at 96 DPI, in
