@@ -126,23 +126,28 @@ var LibraryKestrova = {
       KW.setClientSize(record, Math.round(record.width * scale), Math.round(record.height * scale));
     },
 
-    // A new device pixel ratio (zoom, another screen), which comes with a resize, is a new DPI
-    // for the window, which sizes its canvas again and repaints.
+    // A new device pixel ratio (zoom, another screen) is a new DPI for the window, which sizes
+    // its canvas again and repaints. The browser tells of it through a media query on the
+    // present ratio, asked anew after each change; a resize need not come with it.
     watchDpi: function(record) {
       var told = KW.dpi();
-      window.addEventListener('resize', function() {
-        var dpi = KW.dpi();
-        if (dpi !== told) {
-          told = dpi;
-          KW.push(record.id, KW.WM_DPICHANGED, (dpi << 16) | dpi, 0);
-        }
-      });
+      matchMedia('(resolution: ' + window.devicePixelRatio + 'dppx)').addEventListener(
+          'change', function() {
+            var dpi = KW.dpi();
+            if (dpi !== told) {
+              told = dpi;
+              KW.push(record.id, KW.WM_DPICHANGED, (dpi << 16) | dpi, 0);
+            }
+            KW.watchDpi(record);
+          }, {once: true});
     },
 
     // The canvas has the device pixels of the client area; its CSS size is that at 96 DPI, in
     // whole CSS pixels.
     setClientSize: function(record, width, height) {
       record.dpi = KW.dpi();
+      record.shownPaint = null;
+      record.state = {};
       record.canvas.width = width;
       record.canvas.height = height;
       record.canvas.style.width = Math.round(width * 96 / record.dpi) + 'px';
@@ -405,13 +410,123 @@ var LibraryKestrova = {
       return sign;
     },
 
+    // --- Painting --------------------------------------------------------------------------
+
+    // Drawing outside a paint goes straight to the canvas, which then no longer shows the last
+    // paint.
+    paintOrDraw: function(record, operation) {
+      if (!record || !record.ctx) {
+        return;
+      }
+      if (record.paint) {
+        record.paint.push(operation);
+      } else {
+        record.shownPaint = null;
+        KW.draw(record, operation);
+      }
+    },
+
+    draw: function(record, op) {
+      op[0](record, op[1], op[2], op[3], op[4], op[5], op[6], op[7], op[8], op[9]);
+    },
+
+    samePaint: function(a, b) {
+      return !!b && a.length === b.length && a.every(function(operation, i) {
+        return operation.length === b[i].length &&
+            operation.every(function(value, j) { return value === b[i][j]; });
+      });
+    },
+
+    // The canvas's drawing state as last set here, since reading it back from the canvas costs
+    // more than setting it; the canvas forgets it when it is sized.
+    setState: function(record, key, value) {
+      if (record.state[key] !== value) {
+        record.state[key] = value;
+        record.ctx[key] = value;
+      }
+    },
+
+    fillRect: function(record, x, y, width, height, colour) {
+      KW.setState(record, 'fillStyle', KW.css(colour));
+      record.ctx.fillRect(x, y, width, height);
+    },
+
+    // Lines that are neither horizontal nor vertical, through the pixels' centres.
+    strokeLine: function(record, x0, y0, x1, y1, width, colour) {
+      var ctx = record.ctx;
+      KW.setState(record, 'strokeStyle', KW.css(colour));
+      KW.setState(record, 'lineWidth', width);
+      ctx.beginPath();
+      ctx.moveTo(x0 + 0.5, y0 + 0.5);
+      ctx.lineTo(x1 + 0.5, y1 + 0.5);
+      ctx.stroke();
+    },
+
+    // The text's top-left corner at (x, y), over its cell filled with the background colour when
+    // the mode is opaque.
+    textOut: function(record, x, y, string, height, weight, face, colour, bkColour, opaque) {
+      var font = KW.font(record, face, height, weight);
+      KW.setState(record, 'font', font.css);
+      if (opaque) {
+        if (!font.widths[string]) {
+          font.widths[string] = Math.ceil(record.ctx.measureText(string).width);
+        }
+        KW.fillRect(record, x, y, font.widths[string], Math.round(font.cell), bkColour);
+      }
+      KW.setState(record, 'fillStyle', KW.css(colour));
+      record.ctx.fillText(string, x, y + Math.round(font.ascent));
+    },
+
+    // In a task of its own, once the program has given the browser a turn, the texts of the
+    // main window's last paint are mirrored for screen readers and the page hears that the
+    // window painted (kestrovapaint): once for all the paints of a turn, since nothing reads
+    // them before the browser has the turn.
+    settleSoon: function(record) {
+      if (!record.main || record.settling) {
+        return;
+      }
+      record.settling = true;
+      KW.resumeSoon(function() {
+        record.settling = false;
+        if (record.paintToMirror) {
+          KW.mirrorTexts(record, record.paintToMirror);
+          record.paintToMirror = null;
+        }
+        record.canvas.dispatchEvent(new Event('kestrovapaint'));
+      });
+    },
+
+    // The texts at their places at 96 DPI. The spans of the last paint are kept and changed
+    // where they differ.
+    mirrorTexts: function(record, paint) {
+      var scale = record.dpi / 96;
+      var mirror = KW.element('board-text');
+      var texts = paint.filter(function(operation) { return operation[0] === KW.textOut; });
+      while (mirror.children.length > texts.length) {
+        mirror.lastChild.remove();
+      }
+      texts.forEach(function(operation, i) {
+        var span = mirror.children[i] || mirror.appendChild(document.createElement('span'));
+        KW.setIfChanged(span.dataset, 'x', String(Math.round(operation[1] / scale)));
+        KW.setIfChanged(span.dataset, 'y', String(Math.round(operation[2] / scale)));
+        KW.setIfChanged(span, 'textContent', operation[3]);
+      });
+    },
+
+    setIfChanged: function(object, key, value) {
+      if (object[key] !== value) {
+        object[key] = value;
+      }
+    },
+
     // --- Text ------------------------------------------------------------------------------
 
     // A web font for the platform's face, sized so that its character cell has the height the
     // platform's font has (a negative height is the em, as the platform reads it).
-    font: function(ctx, face, height, weight) {
+    font: function(record, face, height, weight) {
       var key = face + '/' + height + '/' + weight;
       if (!KW.fonts[key]) {
+        var ctx = record.ctx;
         var families = face && face !== 'System' && face !== 'Tahoma' ?
             '"' + face + '", ' + KW.FONT_FALLBACKS : KW.FONT_FALLBACKS;
         ctx.font = weight + ' 100px ' + families;
@@ -420,13 +535,13 @@ var LibraryKestrova = {
         var cell = ascent + metrics.fontBoundingBoxDescent;
         var size = height > 0 ? height * 100 / cell : -height;
         ctx.font = weight + ' ' + size + 'px ' + families;
-        // The canvas's own spelling of the font, so that it is set again only when it changes.
         KW.fonts[key] = {
           css: ctx.font,
           ascent: ascent * size / 100,
           cell: cell * size / 100,
           widths: {},
         };
+        record.state.font = ctx.font;
       }
       return KW.fonts[key];
     },
@@ -653,80 +768,48 @@ var LibraryKestrova = {
     KW.callAttention();
   },
 
+  // A paint is kept as a list of drawing operations and drawn when it ends, unless it is the
+  // paint the canvas already shows: the window repaints the same board several times in a row
+  // (after a search's solution, at its end, after the click that started it), and the browser
+  // shows only the last of them anyway.
   kw_begin_paint__deps: ['$KW'],
   kw_begin_paint: function(window) {
     var record = KW.windows[window];
-    if (record) {
-      record.texts = [];
+    if (record && record.ctx) {
+      record.paint = [];
     }
   },
 
-  // The texts of a finished paint of the main window, for screen readers and tests.
   kw_end_paint__deps: ['$KW'],
   kw_end_paint: function(window) {
     var record = KW.windows[window];
-    if (!record || !record.main) {
+    if (!record || !record.paint) {
       return;
     }
-    KW.element('board-text').replaceChildren.apply(KW.element('board-text'), record.texts.map(
-        function(text) {
-          var span = document.createElement('span');
-          span.dataset.x = text.x;
-          span.dataset.y = text.y;
-          span.textContent = text.text;
-          return span;
-        }));
+    var paint = record.paint;
+    record.paint = null;
+    if (!KW.samePaint(paint, record.shownPaint)) {
+      paint.forEach(function(operation) { KW.draw(record, operation); });
+      record.shownPaint = paint;
+      record.paintToMirror = paint;
+    }
+    KW.settleSoon(record);
   },
 
   kw_fill_rect__deps: ['$KW'],
   kw_fill_rect: function(window, x, y, width, height, colour) {
-    var record = KW.windows[window];
-    if (record && record.ctx) {
-      record.ctx.fillStyle = KW.css(colour);
-      record.ctx.fillRect(x, y, width, height);
-    }
+    KW.paintOrDraw(KW.windows[window], [KW.fillRect, x, y, width, height, colour]);
   },
 
-  // Lines that are neither horizontal nor vertical, through the pixels' centres.
   kw_stroke_line__deps: ['$KW'],
   kw_stroke_line: function(window, x0, y0, x1, y1, width, colour) {
-    var record = KW.windows[window];
-    if (record && record.ctx) {
-      var ctx = record.ctx;
-      ctx.strokeStyle = KW.css(colour);
-      ctx.lineWidth = width;
-      ctx.beginPath();
-      ctx.moveTo(x0 + 0.5, y0 + 0.5);
-      ctx.lineTo(x1 + 0.5, y1 + 0.5);
-      ctx.stroke();
-    }
+    KW.paintOrDraw(KW.windows[window], [KW.strokeLine, x0, y0, x1, y1, width, colour]);
   },
 
-  // The text's top-left corner at (x, y), over its cell filled with the background colour when
-  // the mode is opaque.
   kw_text_out__deps: ['$KW'],
   kw_text_out: function(window, x, y, text, height, weight, face, colour, bkColour, opaque) {
-    var record = KW.windows[window];
-    if (!record || !record.ctx) {
-      return;
-    }
-    var ctx = record.ctx;
-    var string = UTF8ToString(text);
-    var font = KW.font(ctx, UTF8ToString(face), height, weight);
-    if (ctx.font !== font.css) {
-      ctx.font = font.css;
-    }
-    if (opaque) {
-      if (!font.widths[string]) {
-        font.widths[string] = Math.ceil(ctx.measureText(string).width);
-      }
-      ctx.fillStyle = KW.css(bkColour);
-      ctx.fillRect(x, y, font.widths[string], Math.round(font.cell));
-    }
-    ctx.fillStyle = KW.css(colour);
-    ctx.fillText(string, x, y + Math.round(font.ascent));
-    var scale = record.dpi / 96;
-    record.texts.push({x: Math.round(x / scale), y: Math.round(y / scale), text: string});
+    KW.paintOrDraw(KW.windows[window], [KW.textOut, x, y, UTF8ToString(text), height, weight,
+                                        UTF8ToString(face), colour, bkColour, opaque]);
   },
 
   kw_set_wait_cursor__deps: ['$KW'],
@@ -782,16 +865,22 @@ var LibraryKestrova = {
     }
   },
 
+  // The bytes are taken at once; the download itself starts in a task of its own, so that a
+  // search that offers a solution goes on (and shows its result) without waiting for the browser
+  // to take the file.
   kw_download: function(name, data, size) {
-    var blob = new Blob([HEAPU8.slice(data, data + size)], {type: 'application/octet-stream'});
-    var link = document.createElement('a');
-    link.download = UTF8ToString(name);
-    link.href = URL.createObjectURL(blob);
-    link.hidden = true;
-    document.body.appendChild(link);
-    link.click();
-    link.remove();
-    setTimeout(function() { URL.revokeObjectURL(link.href); }, 60000);
+    var fileName = UTF8ToString(name);
+    var bytes = HEAPU8.slice(data, data + size);
+    setTimeout(function() {
+      var link = document.createElement('a');
+      link.download = fileName;
+      link.href = URL.createObjectURL(new Blob([bytes], {type: 'application/octet-stream'}));
+      link.hidden = true;
+      document.body.appendChild(link);
+      link.click();
+      link.remove();
+      setTimeout(function() { URL.revokeObjectURL(link.href); }, 60000);
+    }, 0);
   },
 
   kw_show_closed__deps: ['$KW'],

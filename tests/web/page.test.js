@@ -75,8 +75,14 @@ const kLabels = [
 test('the board of a library puzzle is painted as the window paints it', async (t) => {
   const numbers = [0, 36628, 123457, 293023];
   const puzzles = libraryPuzzles(kExe, numbers);
+  // One page, taken from ratio 1 to 2 between the two rounds, as to a screen of another
+  // density: the ratio and the size of the viewport change together.
+  const page = await openPage();
   for (const scale of [1, 2]) {
-    const page = await openPage({ scale });
+    if (scale !== 1) {
+      await page.page.setViewport({ width: 1000, height: 900, deviceScaleFactor: scale });
+      await page.page.waitForFunction((w) => document.getElementById('board').width === w, {}, 501 * scale);
+    }
     for (const { number, puzzle, pair } of puzzles) {
       await t.test(`puzzle ${number}, device pixel ratio ${scale}`, async () => {
         const size = await page.page.$eval('canvas#board', (canvas) => [
@@ -138,8 +144,13 @@ test('a click and a digit place it, a right click takes it out', async (t) => {
     await t.test(name, async () => {
       const [c, r] = [cell % 9, Math.floor(cell / 9)];
       await page.showPuzzle(number); // a digit taken out need not give back what it took
+      // The selection moves from another empty cell to this one.
+      const other = empty.find((i) => i !== cell);
+      await page.clickCell(other % 9, Math.floor(other / 9));
       await page.clickCell(c, r);
-      assert.ok(framed(await page.pixels(), c, r), 'selection frame round the clicked cell');
+      const selected = await page.pixels();
+      assert.ok(framed(selected, c, r), 'selection frame round the clicked cell');
+      assert.ok(!framed(selected, other % 9, Math.floor(other / 9)), 'no frame round the cell before');
       await page.key(`${key}${digit}`);
       const at = digitAt(c, r);
       const drawn = (await page.texts()).some((x) => x.x === at.x && x.y === at.y && x.text === digit);
