@@ -20,6 +20,11 @@ template <typename... Values> std::string Format(const char* format, Values... v
     return text;
 }
 
+// A board digit as its one character: the window draws up to 81 of them in every paint.
+std::string DigitText(unsigned char d) {
+    return std::string(1, static_cast<char>('0' + d));
+}
+
 enum class Lines { Box, Cell };
 enum class Direction { Vertical, Horizontal };
 
@@ -121,7 +126,7 @@ void CSuDoKuDlg::DrawCell(CDC& dc, int c, int r, UINT dpi) {
     if (value != 0) {
         dc.SelectObject(m_fontLarge);
         dc.SetTextColor(m_start.Value(c, r) == value ? kGivenColour : kOtherDigitColour);
-        TextOutAt(dc, DigitPosition(c, r), Format("%d", value), dpi);
+        TextOutAt(dc, DigitPosition(c, r), DigitText(value), dpi);
         return;
     }
     if (!m_showClues) {
@@ -131,7 +136,7 @@ void CSuDoKuDlg::DrawCell(CDC& dc, int c, int r, UINT dpi) {
     dc.SetTextColor(kCandidateColour);
     for (unsigned char d = 1; d <= 9; ++d) {
         if (m_board.IsCandidate(c, r, d)) {
-            TextOutAt(dc, MarkPosition(c, r, d), Format("%d", d), dpi);
+            TextOutAt(dc, MarkPosition(c, r, d), DigitText(d), dpi);
         }
     }
 }
