@@ -60,6 +60,8 @@ target_include_directories(kestrova_framework PRIVATE ${web_resources_dir})
 # The page's side of the backend, and the waits for the browser: each of these imports may
 # return to the browser's event loop and resume later with the C++ stack as it was.
 set(page_js ${CMAKE_CURRENT_LIST_DIR}/page.js)
+# What the page says when this browser cannot start the program at all.
+set(startup_failure_js ${CMAKE_CURRENT_LIST_DIR}/startup_failure.js)
 set(async_imports kw_wait_event kw_yield kw_fetch_file kw_halt)
 list(JOIN async_imports "," async_imports)
 # Only the functions that can reach one of them are made able to set their stack aside. The
@@ -69,9 +71,11 @@ list(JOIN async_imports "," async_imports)
 set(async_never operator*new* *printf* std::*)
 list(JOIN async_never "," async_never)
 target_link_options(kestrova_framework INTERFACE
-    --js-library=${page_js} -sASYNCIFY=1 -sASYNCIFY_IMPORTS=[${async_imports}]
+    --js-library=${page_js} --pre-js=${startup_failure_js}
+    -sASYNCIFY=1 -sASYNCIFY_IMPORTS=[${async_imports}]
     -sASYNCIFY_REMOVE=[${async_never}] -sASYNCIFY_STACK_SIZE=65536)
-set_property(TARGET kestrova_framework APPEND PROPERTY INTERFACE_LINK_DEPENDS ${page_js})
+set_property(TARGET kestrova_framework APPEND PROPERTY INTERFACE_LINK_DEPENDS
+    ${page_js} ${startup_failure_js})
 
 # The entry point goes straight into the program, as on Windows.
 add_library(kestrova_entry OBJECT web/entry.cpp)

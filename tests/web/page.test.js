@@ -365,11 +365,12 @@ test('a long search leaves the page responsive', async (t) => {
   });
 });
 
-// Serves a copy of the site whose Kestrova.exe has been changed by change(file), or removed.
-async function siteWith(change) {
+// Serves a copy of the site one of whose files (Kestrova.exe unless named) has been changed by
+// change(file), or removed.
+async function siteWith(change, name = 'Kestrova.exe') {
   const copy = fs.mkdtempSync(path.join(work, 'site.'));
   fs.cpSync(kSite, copy, { recursive: true });
-  change(path.join(copy, 'Kestrova.exe'));
+  change(path.join(copy, name));
   return serve(copy);
 }
 
@@ -406,6 +407,21 @@ test('a bad Kestrova.exe beside the page is refused', async (t) => {
         await copy.close();
       }
     });
+  }
+});
+
+test('a browser that cannot compile the program is told so', async () => {
+  const copy = await siteWith((file) => fs.truncateSync(file, 64), 'kestrova.wasm');
+  const page = await KestrovaPage.open(browser, copy.url);
+  try {
+    const loading = () => page.page.$eval('#loading', (text) => text.textContent);
+    const told = await page.until(async () => (await loading()).startsWith('This browser'), true);
+    assert.ok(told, `the page says '${await loading()}'`);
+    assert.match(await loading(), /cannot run Kestrova: it needs WebAssembly with SIMD/);
+    assert.equal(await page.state(), 'loading');
+  } finally {
+    await page.close();
+    await copy.close();
   }
 });
 
